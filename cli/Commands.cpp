@@ -1,0 +1,18 @@
+#include "cli/Commands.h"
+
+#include <iostream>
+
+namespace kgh::cli {
+
+void RegisterCommands(CLI::App& app, CommandResult& result) {
+  RegisterComponentCommands(app, result);
+  RegisterShowCommand(app, result);
+  RegisterIniCommand(app, result);
+}
+
+int Fail(const std::string& file, const std::string& reason) {
+  std::cerr << "orvex-setup: " << file << ": " << reason << '\n';
+  return kExitFailure;
+}
+
+}  // namespace kgh::cli

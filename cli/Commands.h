@@ -1,0 +1,26 @@
+#pragma once
+#include <CLI/CLI.hpp>
+
+namespace kgh::cli {
+
+inline constexpr const char* kVersion = "2.2.0";
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CommandResult {
+  int exit_code = kExitOk;
+};
+
+// Adds every subcommand to `app`; the one that runs stores its exit status in `result`.
+void RegisterCommands(CLI::App& app, CommandResult& result);
+
+// Subcommand groups, one file each.
+void RegisterComponentCommands(CLI::App& app, CommandResult& result);
+void RegisterShowCommand(CLI::App& app, CommandResult& result);
+void RegisterIniCommand(CLI::App& app, CommandResult& result);
+
+// Prints "orvex-setup: <file>: <reason>" on stderr and returns kExitFailure.
+int Fail(const std::string& file, const std::string& reason);
+
+}  // namespace kgh::cli

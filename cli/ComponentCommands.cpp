@@ -1,0 +1,36 @@
+// The public class's file operations.
+#include <memory>
+
+#include "cli/Commands.h"
+#include "cli/Recorders.h"
+#include "component/SetupOrvex.h"
+
+namespace kgh::cli {
+
+void RegisterComponentCommands(CLI::App& app, CommandResult& result) {
+  auto dest = std::make_shared<std::string>();
+  auto start = std::make_shared<std::string>();
+  CLI::App* create = app.add_subcommand("create-start-file", "Write a configuration from the built-in template");
+  create->add_option("DEST", *dest, "Configuration file to create (an existing one is replaced)")->required();
+  create->add_option("START", *start, "Home page to set")->required();
+  create->callback([dest, start, &result] {
+    RecordingFileStore files;
+    ComponentServices services;
+    services.files = &files;
+    if (!SetupOrvex(services).CreateStartFile(*dest, *start))
+      result.exit_code = Fail(*dest, DescribeSystemError(files.last_error));
+  });
+
+  auto src = std::make_shared<std::string>();
+  auto project = std::make_shared<std::string>();
+  auto out = std::make_shared<std::string>();
+  CLI::App* compile = app.add_subcommand("compile", "Compile a project (answers true; there is nothing to do)");
+  compile->add_option("SRC", *src, "Source directory")->required();
+  compile->add_option("PROJECT", *project, "Project file")->required();
+  compile->add_option("DEST", *out, "Destination directory")->required();
+  compile->callback([src, project, out, &result] {
+    result.exit_code = SetupOrvex().Compile(*src, *project, *out) ? kExitOk : kExitFailure;
+  });
+}
+
+}  // namespace kgh::cli

@@ -1,0 +1,75 @@
+#pragma once
+// Decorators that remember why the last write failed, so that the tool can name the reason
+// where the component itself stays silent.
+#include <cerrno>
+#include <string>
+
+#include "config/ProfileApi.h"
+#include "platform/FileStore.h"
+#include "platform/MessageBox.h"
+
+namespace kgh::cli {
+
+class RecordingFileStore final : public FileStore {
+ public:
+  ReadStatus Read(const std::string& path, std::string& bytes, int& error) override {
+    return SystemFileStore().Read(path, bytes, error);
+  }
+  bool Replace(const std::string& path, std::string_view bytes, int& error) override {
+    const bool ok = SystemFileStore().Replace(path, bytes, error);
+    if (!ok) last_error = error;
+    return ok;
+  }
+  int last_error = 0;
+};
+
+class RecordingProfile final : public ProfileApi {
+ public:
+  std::size_t GetSection(std::string_view s, std::size_t n, const std::string& f, std::string& out) override {
+    return inner_.GetSection(s, n, f, out);
+  }
+  bool WriteSection(std::string_view s, std::string_view c, const std::string& f) override {
+    return Record(inner_.WriteSection(s, c, f));
+  }
+  std::size_t GetString(std::string_view s, std::string_view k, std::string_view d, std::size_t n,
+                        const std::string& f, std::string& out) override {
+    return inner_.GetString(s, k, d, n, f, out);
+  }
+  int32_t GetInt(std::string_view s, std::string_view k, int32_t d, const std::string& f) override {
+    return inner_.GetInt(s, k, d, f);
+  }
+  bool WriteString(std::string_view s, std::string_view k, std::string_view v, const std::string& f) override {
+    return Record(inner_.WriteString(s, k, v, f));
+  }
+  bool DeleteSection(std::string_view s, const std::string& f) override { return Record(inner_.DeleteSection(s, f)); }
+  void Flush(const std::string& f) override { inner_.Flush(f); }
+  int LastError() const override { return inner_.LastError(); }
+
+  bool failed = false;
+
+  // Why the last failing write failed, in words.
+  std::string Reason() const {
+    if (LastError() == EINVAL) return "refused: the text would be read back as another line or section";
+    return DescribeSystemError(LastError());
+  }
+
+ private:
+  bool Record(bool ok) {
+    failed = failed || !ok;
+    return ok;
+  }
+  ProfileApi& inner_ = SystemProfileApi();
+};
+
+// Message boxes become lines on stderr; the first one marks the command as failed.
+class StderrMessageBoxes final : public MessageBoxService {
+ public:
+  explicit StderrMessageBoxes(std::string file) : file_(std::move(file)) {}
+  MessageAnswer Show(const MessageRequest& request) override;
+  bool shown = false;
+
+ private:
+  std::string file_;
+};
+
+}  // namespace kgh::cli

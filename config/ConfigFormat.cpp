@@ -1,0 +1,189 @@
+#include "config/ConfigFormat.h"
+
+#include <optional>
+
+#include "platform/TextCase.h"
+
+namespace kgh {
+namespace {
+
+constexpr const char* kBrowser = "Browser";
+constexpr const char* kToolbar = "Toolbar";
+constexpr const char* kDomains = "Domains";
+constexpr const char* kPrivateData = "PrivateData";
+
+bool IsOn(CIniFile2& ini, const char* key, int32_t default_value) { return ini.GetInt(key, default_value) != 0; }
+
+// Which catalogue kind a [Toolbar] line names, if any; the user kind matches a line that
+// starts with "=" because its key is empty.
+struct LineKind {
+  ButtonTypeId id;
+  bool separator;
+};
+std::optional<LineKind> MatchCatalogue(std::string_view line) {
+  const CButtons buttons;
+  for (ButtonTypeId id = 1; id <= CButtons::MaxButtonTypes; ++id) {
+    const std::string key = buttons.ButtonTypeKey(id);
+    if (StartsWithNoCase(line, key + "=")) return LineKind{id, false};
+    if (id == kSeparatorButton && EqualsNoCase(line, key)) return LineKind{id, true};
+  }
+  return std::nullopt;
+}
+
+void ReadUserButton(CIniFile2& ini, std::string_view line, std::size_t eq, std::vector<ToolbarEntry>& rows) {
+  const std::string url(line.substr(eq + 1));
+  ini.Section = std::string(line.substr(0, eq));
+  std::string caption = ini.GetString("Caption", url);
+  std::string bitmap = ini.GetString("Bitmap", "");
+  rows.push_back(UserButtonRow(std::move(caption), url, std::move(bitmap)));
+  for (const std::string& entry : SplitSectionText(ini.GetSection())) {
+    const auto q = entry.find('=');
+    if (entry.empty() || entry[0] != '_' || q == std::string::npos) continue;
+    rows.push_back(SubEntryRow(std::string_view(entry).substr(1, q - 1), entry.substr(q + 1)));
+  }
+}
+
+}  // namespace
+
+int EngineFromStored(int32_t stored) { return (stored == 1 || stored == 2) ? stored : 3; }
+
+BrowserSettings ReadBrowserSettings(CIniFile2& ini) {
+  ini.Section = kBrowser;
+  BrowserSettings s;
+  s.home_page = ini.GetString("Homepage", "");
+  s.error_page = ini.GetString("ErrorPage", kDefaultErrorPage);
+  s.disable_context_menu = IsOn(ini, "DisableContextMenu", 1);
+  s.status_bar = IsOn(ini, "StatusBar", 1);
+  s.avoid_modem = IsOn(ini, "AvoidModem", 1);
+  s.full_screen = IsOn(ini, "FullScreen", 1);
+  s.small_toolbar = IsOn(ini, "SmallToolbar", 0);
+  s.close_kelmar = IsOn(ini, "CloseKelmar", 0);
+  s.browser_engine = EngineFromStored(ini.GetInt("BrowserEngine", 3));
+  return s;
+}
+
+void WriteBrowserSettings(CIniFile2& ini, const BrowserSettings& s) {
+  ini.Section = kBrowser;
+  ini.WriteString("Homepage", s.home_page);
+  ini.WriteString("ErrorPage", s.error_page);
+  ini.WriteString("DisableContextMenu", std::to_string(s.disable_context_menu));
+  ini.WriteString("StatusBar", std::to_string(s.status_bar));
+  ini.WriteString("AvoidModem", std::to_string(s.avoid_modem));
+  ini.WriteString("FullScreen", std::to_string(s.full_screen));
+  ini.WriteString("SmallToolbar", std::to_string(s.small_toolbar));
+  ini.WriteString("CloseKelmar", std::to_string(s.close_kelmar));
+  ini.WriteString("BrowserEngine", std::to_string(s.browser_engine));
+}
+
+bool HasSubEntryMark(std::string_view caption) { return caption.substr(0, kSubEntryMark.size()) == kSubEntryMark; }
+
+std::string WithoutSubEntryMark(std::string_view caption) {
+  return std::string(HasSubEntryMark(caption) ? caption.substr(kSubEntryMark.size()) : caption);
+}
+
+bool ToolbarEntry::IsSubEntry() const { return IsUserKind() && HasSubEntryMark(caption); }
+
+ToolbarEntry CatalogueButtonRow(ButtonTypeId id) {
+  const CButtons buttons;
+  return {id, buttons.ButtonTypeKey(id), "<<" + buttons.ButtonTypeName(id) + ">>", ""};
+}
+
+ToolbarEntry StandardButtonRow(ButtonTypeId id) {
+  if (id == kSeparatorButton) return {kSeparatorButton, "-", "<<Separator>>", ""};
+  return CatalogueButtonRow(id);
+}
+
+ToolbarEntry UserButtonRow(std::string caption, std::string url, std::string image) {
+  return {kUserButton, std::move(caption), std::move(url), std::move(image)};
+}
+
+ToolbarEntry SubEntryRow(std::string_view caption, std::string url) {
+  return {kUserButton, std::string(kSubEntryMark) + std::string(caption), std::move(url), ""};
+}
+
+std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini) {
+  std::vector<ToolbarEntry> rows;
+  ini.Section = kToolbar;
+  for (const std::string& line : SplitSectionText(ini.GetSection())) {
+    if (const auto kind = MatchCatalogue(line)) {
+      rows.push_back(kind->separator ? StandardButtonRow(kSeparatorButton) : CatalogueButtonRow(kind->id));
+    } else if (const auto eq = line.find('='); eq != std::string::npos) {
+      ReadUserButton(ini, line, eq, rows);
+    }
+  }
+  return rows;
+}
+
+void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows) {
+  const CButtons buttons;
+  std::vector<std::string> lines;
+  int32_t counter = 1;
+  bool have_user_section = false;
+  for (const ToolbarEntry& row : rows) {
+    if (row.tag == kSeparatorButton) {
+      lines.emplace_back("Sep");
+    } else if (row.IsSubEntry() && have_user_section) {
+      ini.WriteString("_" + WithoutSubEntryMark(row.caption), row.url);
+      ++counter;
+    } else if (row.IsUserKind()) {
+      const std::string key = "User" + std::to_string(counter);
+      lines.push_back(key + "=" + row.url);
+      ini.Section = key;
+      ini.DeleteSection();
+      ini.WriteString("Caption", WithoutSubEntryMark(row.caption));
+      ini.WriteString("Bitmap", row.image);
+      have_user_section = true;
+      ++counter;
+    } else {
+      lines.push_back(buttons.ButtonTypeKey(row.tag) + "=1");
+    }
+  }
+  ini.Section = kToolbar;
+  ini.DeleteSection();
+  ini.WriteSection(JoinSectionText(lines));
+}
+
+std::vector<std::string> ReadDomains(CIniFile2& ini) {
+  ini.Section = kDomains;
+  return SplitSectionText(ini.GetSection());
+}
+
+void WriteDomains(CIniFile2& ini, const std::vector<std::string>& domains) {
+  ini.Section = kDomains;
+  ini.DeleteSection();
+  ini.WriteSection(JoinSectionText(domains));
+}
+
+PrivateData ReadPrivateData(CIniFile2& ini) {
+  ini.Section = kPrivateData;
+  return {ini.GetString("DefaultServer", ""), ini.GetString("DefaultRoot", "")};
+}
+
+void WritePrivateData(CIniFile2& ini, const PrivateData& data) {
+  ini.Section = kPrivateData;
+  ini.WriteString("DefaultServer", data.default_server);
+  ini.WriteString("DefaultRoot", data.default_root);
+}
+
+std::vector<std::string> SplitSectionText(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    auto nul = text.find('\0', pos);
+    if (nul == std::string_view::npos) nul = text.size();
+    if (nul > pos) lines.emplace_back(text.substr(pos, nul - pos));
+    pos = nul + 1;
+  }
+  return lines;
+}
+
+std::string JoinSectionText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\0';
+  }
+  return text;
+}
+
+}  // namespace kgh

@@ -1,0 +1,95 @@
+#pragma once
+// The browser configuration file: which sections and keys hold what, the defaults a reader
+// assumes, how [Toolbar] lines become rows of the options dialog's toolbar list and back, and
+// the [Domains] and [PrivateData] sections. The options dialog's loader and saver, the
+// command-line tool and the wizard all go through these functions.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/CButtons.h"
+#include "config/CIniFile2.h"
+
+namespace kgh {
+
+inline constexpr const char* kDefaultConfigFileName = "Orvex.INI";
+inline constexpr const char* kDefaultErrorPage = "res://error.htm";
+
+// Marks a sub-entry row: three U+00B7 MIDDLE DOT characters in front of its caption.
+inline constexpr std::string_view kSubEntryMark = "\xC2\xB7\xC2\xB7\xC2\xB7";
+
+// ---- [Browser] ----
+
+struct BrowserSettings {
+  std::string home_page;
+  std::string error_page = kDefaultErrorPage;
+  int disable_context_menu = 1;  // switches hold 0 or 1
+  int status_bar = 1;
+  int avoid_modem = 1;
+  int full_screen = 1;
+  int small_toolbar = 0;
+  int close_kelmar = 0;
+  int browser_engine = 3;  // 1 Mozilla, 2 IE, 3 whichever is installed
+};
+
+// The engine a stored number stands for: 1 and 2 as they are, anything else 3.
+int EngineFromStored(int32_t stored);
+
+BrowserSettings ReadBrowserSettings(CIniFile2& ini);
+// Writes the nine keys one by one, in the file's key order.
+void WriteBrowserSettings(CIniFile2& ini, const BrowserSettings& settings);
+
+// ---- [Toolbar] and the user sections ----
+
+// One row of the toolbar list: "Caption", "URL" and "Image" columns and the kind as tag.
+struct ToolbarEntry {
+  ButtonTypeId tag = kUserButton;
+  std::string caption;
+  std::string url;
+  std::string image;
+
+  bool IsUserKind() const { return tag == kUserButton; }
+  bool IsSubEntry() const;  // a user-kind row whose caption starts with the mark
+  bool operator==(const ToolbarEntry&) const = default;
+};
+
+bool HasSubEntryMark(std::string_view caption);
+std::string WithoutSubEntryMark(std::string_view caption);
+
+// A catalogue kind as a row: its key as caption and "<<" name ">>" as URL ("Sep=1" reads so).
+ToolbarEntry CatalogueButtonRow(ButtonTypeId id);
+// The row a dialog makes for a kind: as above, but the separator shows "-" and "<<Separator>>".
+ToolbarEntry StandardButtonRow(ButtonTypeId id);
+ToolbarEntry UserButtonRow(std::string caption, std::string url, std::string image);
+ToolbarEntry SubEntryRow(std::string_view caption, std::string url);
+
+// Reads [Toolbar] and the user sections it names; leaves `ini.Section` at the last section read.
+std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini);
+// Rewrites every user section, then replaces [Toolbar]. A sub-entry with no user button above
+// it is stored as a user button of its own, so that nothing the user entered is lost.
+void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows);
+
+// ---- [Domains] ----
+
+std::vector<std::string> ReadDomains(CIniFile2& ini);
+// Removes [Domains] and writes it anew at the end of the file.
+void WriteDomains(CIniFile2& ini, const std::vector<std::string>& domains);
+
+// ---- [PrivateData] ----
+
+struct PrivateData {
+  std::string default_server;
+  std::string default_root;
+};
+
+PrivateData ReadPrivateData(CIniFile2& ini);
+void WritePrivateData(CIniFile2& ini, const PrivateData& data);
+
+// ---- Section text ----
+
+// The lines of section text (each followed by one NUL); empty pieces are dropped.
+std::vector<std::string> SplitSectionText(std::string_view text);
+std::string JoinSectionText(const std::vector<std::string>& lines);
+
+}  // namespace kgh

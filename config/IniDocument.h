@@ -1,0 +1,49 @@
+#pragma once
+// An INI file held as its lines, so that every line the component does not touch keeps its
+// bytes. Reads follow the platform's private-profile rules: names compared ignoring case with
+// blanks trimmed, values trimmed, the first of duplicate sections and keys wins.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kgh {
+
+class IniDocument {
+ public:
+  static IniDocument Parse(std::string_view bytes);
+  std::string Serialize() const;
+
+  // The value of `key` in `section` as it stands in the file (trimmed, quotes kept).
+  std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
+
+  // The section's lines as a section read returns them: entries as key=value, bare lines
+  // trimmed, blank and ";" comment lines left out. Empty when the section is missing.
+  std::vector<std::string> SectionLines(std::string_view section) const;
+
+  // The mutators return whether the document changed.
+  bool SetValue(std::string_view section, std::string_view key, std::string_view value);
+  bool ReplaceSection(std::string_view section, const std::vector<std::string>& lines);
+  bool RemoveSection(std::string_view section);
+
+ private:
+  struct Line {
+    std::string text;        // without its line end
+    std::string terminator;  // "\r\n", "\n", "\r" or "" for a last line without one
+  };
+  struct Span {
+    std::size_t header;  // index of the "[name]" line
+    std::size_t end;     // one past the section's last line (the next header or the end)
+  };
+
+  std::optional<Span> FindSection(std::string_view name) const;
+  std::optional<std::size_t> FindKey(const Span& span, std::string_view key) const;
+  // One past the last line of the section that is not blank (the header when all are).
+  std::size_t EndOfContent(const Span& span) const;
+  void InsertLines(std::size_t at, const std::vector<std::string>& texts);
+  void AppendSection(std::string_view section, const std::vector<std::string>& texts);
+
+  std::vector<Line> lines_;
+};
+
+}  // namespace kgh

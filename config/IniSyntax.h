@@ -1,0 +1,29 @@
+#pragma once
+// How one line of an INI file reads: a section header, an entry, a bare line, a comment or a
+// blank line. Shared by the document model and anything that must predict how a written line
+// will be read back.
+#include <string>
+#include <string_view>
+
+namespace kgh {
+
+enum class IniLineKind { Blank, Comment, Header, Entry, Bare };
+
+struct IniLineView {
+  IniLineKind kind = IniLineKind::Blank;
+  std::string_view name;   // Header: the section name; Entry: the key; Bare: the line (all trimmed)
+  std::string_view value;  // Entry: the value, trimmed
+};
+
+// `text` is one line without its line end. A NUL ends the line's text, as for the platform's
+// string functions; a UTF-8 byte order mark in front of the first line is not part of it.
+IniLineView ReadIniLine(std::string_view text, bool first_line);
+
+// The blanks that the platform trims around names and values.
+bool IsIniBlank(char c);
+std::string_view TrimIniBlanks(std::string_view text);
+
+// A value as a string read returns it: one pair of matching outer quotes removed.
+std::string_view Unquote(std::string_view value);
+
+}  // namespace kgh

@@ -1,0 +1,160 @@
+#include "config/PortableProfile.h"
+
+#include <cerrno>
+#include <vector>
+
+#include "config/IniDocument.h"
+#include "config/IniSyntax.h"
+
+namespace kgh {
+namespace {
+
+bool HasLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+
+bool StartsLikeHeader(std::string_view text) {
+  text = TrimIniBlanks(text);
+  return !text.empty() && text.front() == '[';
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+  while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Splits NUL-terminated lines; an empty line ends the list, as for the platform's lists.
+std::vector<std::string> SplitSectionContent(std::string_view content) {
+  std::vector<std::string> lines;
+  while (!content.empty()) {
+    const auto nul = content.find('\0');
+    const std::string_view line = content.substr(0, nul);
+    if (line.empty()) break;
+    lines.emplace_back(line);
+    if (nul == std::string_view::npos) break;
+    content.remove_prefix(nul + 1);
+  }
+  return lines;
+}
+
+}  // namespace
+
+bool IsWritableSectionName(std::string_view section) {
+  return !TrimIniBlanks(section).empty() && !HasLineBreakOrNul(section) && section.find(']') == std::string_view::npos;
+}
+
+bool IsWritableKey(std::string_view key) {
+  return !TrimIniBlanks(key).empty() && !HasLineBreakOrNul(key) && !StartsLikeHeader(key);
+}
+
+bool IsWritableValue(std::string_view value) { return !HasLineBreakOrNul(value); }
+
+bool IsWritableSectionLine(std::string_view line) { return !HasLineBreakOrNul(line) && !StartsLikeHeader(line); }
+
+int32_t ParseProfileInt(std::string_view text) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  uint32_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    value = value * 10U + static_cast<uint32_t>(text[i] - '0');
+  if (negative) value = 0U - value;
+  return static_cast<int32_t>(value);
+}
+
+bool PortableProfile::Fail(int error) {
+  last_error_ = error;
+  return false;
+}
+
+PortableProfile::Loaded PortableProfile::Load(const std::string& file, IniDocument& doc) {
+  std::string bytes;
+  int error = 0;
+  switch (store_.Read(file, bytes, error)) {
+    case ReadStatus::Ok:
+      doc = IniDocument::Parse(bytes);
+      return Loaded::Ok;
+    case ReadStatus::Missing:
+      doc = IniDocument();
+      return Loaded::Missing;
+    case ReadStatus::Unreachable:
+    case ReadStatus::Failed:
+      break;
+  }
+  doc = IniDocument();
+  last_error_ = error;
+  return Loaded::Failed;
+}
+
+bool PortableProfile::Store(const std::string& file, const IniDocument& doc) {
+  int error = 0;
+  if (store_.Replace(file, doc.Serialize(), error)) return true;
+  return Fail(error);
+}
+
+std::size_t PortableProfile::GetSection(std::string_view section, std::size_t size, const std::string& file,
+                                        std::string& out) {
+  out.clear();
+  IniDocument doc;
+  Load(file, doc);
+  for (const std::string& line : doc.SectionLines(section)) {
+    out += line;
+    out += '\0';
+  }
+  // The buffer holds the text and the NUL that closes the list.
+  if (size < 2) out.clear();
+  else if (out.size() + 1 > size) out.resize(size - 2);
+  return out.size();
+}
+
+bool PortableProfile::WriteSection(std::string_view section, std::string_view content, const std::string& file) {
+  if (!IsWritableSectionName(section)) return Fail(EINVAL);
+  const std::vector<std::string> lines = SplitSectionContent(content);
+  for (const std::string& line : lines)
+    if (!IsWritableSectionLine(line)) return Fail(EINVAL);
+  IniDocument doc;
+  if (Load(file, doc) == Loaded::Failed) return false;
+  return !doc.ReplaceSection(section, lines) || Store(file, doc);
+}
+
+std::size_t PortableProfile::GetString(std::string_view section, std::string_view key,
+                                       std::string_view default_value, std::size_t size, const std::string& file,
+                                       std::string& out) {
+  IniDocument doc;
+  Load(file, doc);
+  const auto raw = doc.FindValue(section, key);
+  out = raw ? std::string(Unquote(*raw)) : std::string(TrimTrailingBlanks(default_value));
+  out = out.substr(0, out.find('\0'));
+  if (size == 0) out.clear();
+  else if (out.size() > size - 1) out.resize(size - 1);
+  return out.size();
+}
+
+int32_t PortableProfile::GetInt(std::string_view section, std::string_view key, int32_t default_value,
+                                const std::string& file) {
+  IniDocument doc;
+  Load(file, doc);
+  const auto raw = doc.FindValue(section, key);
+  return raw ? ParseProfileInt(Unquote(*raw)) : default_value;
+}
+
+bool PortableProfile::WriteString(std::string_view section, std::string_view key, std::string_view value,
+                                  const std::string& file) {
+  if (!IsWritableSectionName(section) || !IsWritableKey(key) || !IsWritableValue(value)) return Fail(EINVAL);
+  IniDocument doc;
+  if (Load(file, doc) == Loaded::Failed) return false;
+  return !doc.SetValue(section, key, value) || Store(file, doc);
+}
+
+bool PortableProfile::DeleteSection(std::string_view section, const std::string& file) {
+  IniDocument doc;
+  const Loaded loaded = Load(file, doc);
+  if (loaded == Loaded::Failed) return false;
+  if (loaded == Loaded::Missing) return true;
+  return !doc.RemoveSection(section) || Store(file, doc);
+}
+
+ProfileApi& SystemProfileApi() {
+  static PortableProfile profile(SystemFileStore());
+  return profile;
+}
+
+}  // namespace kgh

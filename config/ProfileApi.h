@@ -1,0 +1,53 @@
+#pragma once
+// The private-profile functions that CIniFile2 sits on, as an interface: the portable
+// implementation below serves every platform, and a Windows build may route the same calls to
+// the system's own functions. Names and buffer rules follow those functions; strings are the
+// file's 8-bit text.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kgh {
+
+class ProfileApi {
+ public:
+  virtual ~ProfileApi() = default;
+
+  // The section's lines, each followed by one NUL, into at most `size` characters including
+  // the closing NUL. Returns the count of characters delivered; when the text does not fit,
+  // the count is size - 2 and the last line is cut.
+  virtual std::size_t GetSection(std::string_view section, std::size_t size, const std::string& file,
+                                 std::string& out) = 0;
+
+  // Replaces the section's lines by those of `content` (lines each followed by one NUL; an
+  // empty line ends the list). Creates the section, and the file, when missing.
+  virtual bool WriteSection(std::string_view section, std::string_view content, const std::string& file) = 0;
+
+  // The value (trimmed, one pair of outer quotes removed) or `default_value` (trailing blanks
+  // removed), cut to size - 1 characters. Returns the count delivered.
+  virtual std::size_t GetString(std::string_view section, std::string_view key, std::string_view default_value,
+                                std::size_t size, const std::string& file, std::string& out) = 0;
+
+  // An optional sign and the leading digits of the value; 0 when it does not begin with a
+  // number; `default_value` when the key is missing.
+  virtual int32_t GetInt(std::string_view section, std::string_view key, int32_t default_value,
+                         const std::string& file) = 0;
+
+  // Sets key = value in the section, creating the section and the file when missing.
+  virtual bool WriteString(std::string_view section, std::string_view key, std::string_view value,
+                           const std::string& file) = 0;
+
+  // Removes the section's header and lines. A missing section is no failure.
+  virtual bool DeleteSection(std::string_view section, const std::string& file) = 0;
+
+  // Asks for cached profile data to reach the disk; `file` empty means every file.
+  virtual void Flush(const std::string& file) = 0;
+
+  // The system error number of the last call that failed.
+  virtual int LastError() const = 0;
+};
+
+// The portable implementation on the running system's files.
+ProfileApi& SystemProfileApi();
+
+}  // namespace kgh

@@ -1,0 +1,88 @@
+#pragma once
+// Controls as plain data. A form class holds one of these per control and its handlers change
+// them; a view (Qt now, native Windows later) draws them and forwards the user's events to the
+// handlers, then draws the form's new state. No toolkit types appear here.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kgh::forms {
+
+struct Control {
+  std::string name;  // the control's name in its form, e.g. "txtHome" or "cmdButtonOp(3)"
+  bool enabled = true;
+  bool visible = true;
+  std::string tag;
+  std::string tool_tip;
+};
+
+enum class TextColor { WindowText, GrayText };
+
+struct Label : Control {
+  std::string caption;
+  TextColor color = TextColor::WindowText;
+};
+
+struct CommandButton : Control {
+  std::string caption;  // "" for picture buttons; the view names those for assistive technology
+};
+
+struct CheckBox : Control {
+  std::string caption;
+  int value = 0;  // 0 clear, 1 set
+};
+
+struct TextBox : Control {
+  std::string text;
+  std::size_t sel_start = 0;
+  std::size_t sel_length = 0;
+
+  // Selects from `start` for `length` characters, clipped to the text as a text box does.
+  void Select(std::size_t start, std::size_t length) {
+    sel_start = start < text.size() ? start : text.size();
+    sel_length = length < text.size() - sel_start ? length : text.size() - sel_start;
+  }
+};
+
+struct ComboItem {
+  std::string text;
+  int32_t item_data = 0;
+};
+
+// A drop-down list, or with `editable` a drop-down combo whose edit text the user may type.
+struct ComboBox : Control {
+  std::vector<ComboItem> items;
+  int list_index = -1;  // -1: nothing selected
+  bool editable = false;
+  std::string text;  // the edit field of an editable combo
+  std::size_t sel_start = 0;
+  std::size_t sel_length = 0;
+};
+
+struct ListBox : Control {
+  std::vector<std::string> items;
+  int list_index = -1;  // -1: nothing selected
+};
+
+struct Tab {
+  std::string caption;
+  std::string tool_tip;
+  std::string tag;
+};
+
+struct TabStrip : Control {
+  std::vector<Tab> tabs;
+  int selected = 0;  // 0-based index of the selected tab
+};
+
+// A page or frame that is shown at `left` (twips) or parked far outside the window.
+struct Page : Control {
+  int left = 0;
+};
+
+struct MenuItem : Control {
+  std::string caption;
+};
+
+}  // namespace kgh::forms
