@@ -1,5 +1,7 @@
 #include "config/IniDocument.h"
 
+#include <algorithm>
+
 #include "config/IniSyntax.h"
 #include "platform/TextCase.h"
 
@@ -10,17 +12,19 @@ constexpr std::string_view kCrLf = "\r\n";
 
 }  // namespace
 
-IniDocument IniDocument::Parse(std::string_view bytes) {
+IniDocument IniDocument::Parse(std::string owned) {
   IniDocument doc;
+  const std::string_view bytes = doc.Keep(std::move(owned));
+  doc.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     const auto brk = bytes.find_first_of("\r\n", pos);
     if (brk == std::string_view::npos) {
-      doc.lines_.push_back({std::string(bytes.substr(pos)), ""});
+      doc.lines_.push_back({bytes.substr(pos), {}});
       break;
     }
     const std::size_t term_len = (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n') ? 2 : 1;
-    doc.lines_.push_back({std::string(bytes.substr(pos, brk - pos)), std::string(bytes.substr(brk, term_len))});
+    doc.lines_.push_back({bytes.substr(pos, brk - pos), bytes.substr(brk, term_len)});
     pos = brk + term_len;
   }
   return doc;
@@ -85,12 +89,14 @@ std::vector<std::string> IniDocument::SectionLines(std::string_view section) con
   return out;
 }
 
+std::string_view IniDocument::Keep(std::string text) { return storage_.emplace_back(std::move(text)); }
+
 void IniDocument::InsertLines(std::size_t at, const std::vector<std::string>& texts) {
   // The line before the insertion point may be a last line without a line end.
   if (at > 0 && lines_[at - 1].terminator.empty()) lines_[at - 1].terminator = kCrLf;
   std::vector<Line> added;
   added.reserve(texts.size());
-  for (const std::string& text : texts) added.push_back({text, std::string(kCrLf)});
+  for (const std::string& text : texts) added.push_back({Keep(text), kCrLf});
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
 }
 
@@ -112,7 +118,7 @@ bool IniDocument::SetValue(std::string_view section, std::string_view key, std::
     const IniLineView view = ReadIniLine(lines_[*at].text, false);
     if (view.value == value) return false;
     Line& line = lines_[*at];
-    line.text = std::string(view.name) + "=" + std::string(value);
+    line.text = Keep(std::string(view.name) + "=" + std::string(value));
     if (line.terminator.empty()) line.terminator = kCrLf;
     return true;
   }
@@ -138,11 +144,15 @@ bool IniDocument::ReplaceSection(std::string_view section, const std::vector<std
 }
 
 bool IniDocument::RemoveSection(std::string_view section) {
-  const auto span = FindSection(section);
-  if (!span) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(span->header),
-               lines_.begin() + static_cast<std::ptrdiff_t>(span->end));
-  return true;
+  // Every copy goes: removing only the first would bring a later duplicate's stale lines back
+  // into view, and a caller that removes a section to write it anew would inherit them.
+  bool removed = false;
+  while (const auto span = FindSection(section)) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(span->header),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(span->end));
+    removed = true;
+  }
+  return removed;
 }
 
 }  // namespace kgh

@@ -2,6 +2,7 @@
 // An INI file held as its lines, so that every line the component does not touch keeps its
 // bytes. Reads follow the platform's private-profile rules: names compared ignoring case with
 // blanks trimmed, values trimmed, the first of duplicate sections and keys wins.
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,8 +12,15 @@ namespace kgh {
 
 class IniDocument {
  public:
-  static IniDocument Parse(std::string_view bytes);
+  static IniDocument Parse(std::string bytes);
   std::string Serialize() const;
+
+  IniDocument() = default;
+  // Lines point into the document's own storage, which moves with it but must not be copied.
+  IniDocument(IniDocument&&) = default;
+  IniDocument& operator=(IniDocument&&) = default;
+  IniDocument(const IniDocument&) = delete;
+  IniDocument& operator=(const IniDocument&) = delete;
 
   // The value of `key` in `section` as it stands in the file (trimmed, quotes kept).
   std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
@@ -24,12 +32,14 @@ class IniDocument {
   // The mutators return whether the document changed.
   bool SetValue(std::string_view section, std::string_view key, std::string_view value);
   bool ReplaceSection(std::string_view section, const std::vector<std::string>& lines);
-  bool RemoveSection(std::string_view section);
+  bool RemoveSection(std::string_view section);  // every section of that name
 
  private:
+  // Views into `storage_`: the bytes as read and the lines the component wrote, so that reading
+  // a large file costs no allocation per line.
   struct Line {
-    std::string text;        // without its line end
-    std::string terminator;  // "\r\n", "\n", "\r" or "" for a last line without one
+    std::string_view text;        // without its line end
+    std::string_view terminator;  // "\r\n", "\n", "\r" or "" for a last line without one
   };
   struct Span {
     std::size_t header;  // index of the "[name]" line
@@ -43,6 +53,11 @@ class IniDocument {
   void InsertLines(std::size_t at, const std::vector<std::string>& texts);
   void AppendSection(std::string_view section, const std::vector<std::string>& texts);
 
+  std::string_view Keep(std::string text);
+
+  // A deque keeps its elements in place when it grows and when it is moved, so the views into
+  // its strings (short ones included) stay valid.
+  std::deque<std::string> storage_;
   std::vector<Line> lines_;
 };
 

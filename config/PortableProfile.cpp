@@ -42,12 +42,19 @@ bool IsWritableSectionName(std::string_view section) {
 }
 
 bool IsWritableKey(std::string_view key) {
-  return !TrimIniBlanks(key).empty() && !HasLineBreakOrNul(key) && !StartsLikeHeader(key);
+  // A key holding "=" would be read back as a shorter key, one starting with ";" as a comment.
+  const std::string_view trimmed = TrimIniBlanks(key);
+  return !trimmed.empty() && !HasLineBreakOrNul(key) && !StartsLikeHeader(key) &&
+         key.find('=') == std::string_view::npos && trimmed.front() != ';';
 }
 
 bool IsWritableValue(std::string_view value) { return !HasLineBreakOrNul(value); }
 
-bool IsWritableSectionLine(std::string_view line) { return !HasLineBreakOrNul(line) && !StartsLikeHeader(line); }
+// Only a line that would be read back as a header is refused: a bare line such as "[x" (what a
+// reader makes of a damaged header) must survive being read and written back.
+bool IsWritableSectionLine(std::string_view line) {
+  return !HasLineBreakOrNul(line) && ReadIniLine(line, false).kind != IniLineKind::Header;
+}
 
 int32_t ParseProfileInt(std::string_view text) {
   std::size_t i = 0;
@@ -70,7 +77,7 @@ PortableProfile::Loaded PortableProfile::Load(const std::string& file, IniDocume
   int error = 0;
   switch (store_.Read(file, bytes, error)) {
     case ReadStatus::Ok:
-      doc = IniDocument::Parse(bytes);
+      doc = IniDocument::Parse(std::move(bytes));
       return Loaded::Ok;
     case ReadStatus::Missing:
       doc = IniDocument();

@@ -75,6 +75,7 @@ class PosixFileStore final : public FileStore {
       error = EISDIR;
       return ReadStatus::Failed;
     }
+    if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
       const ssize_t n = read(fd, buffer, sizeof buffer);
