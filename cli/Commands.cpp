@@ -8,6 +8,12 @@ void RegisterCommands(CLI::App& app, CommandResult& result) {
   RegisterComponentCommands(app, result);
   RegisterShowCommand(app, result);
   RegisterIniCommand(app, result);
+#ifdef KGH_WITH_QT_DIALOGS
+  RegisterDialogCommands(app, result);
+#endif
+#ifdef KGH_WITH_QT_WIZARD
+  RegisterWizardCommand(app, result);
+#endif
 }
 
 int Fail(const std::string& file, const std::string& reason) {

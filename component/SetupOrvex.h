@@ -2,13 +2,24 @@
 // SetupOrvex: the component's one public class. The host calls one operation at a time; each
 // creates what it needs and releases it before returning, so the object holds nothing between
 // calls except the services it was given.
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "config/ProfileApi.h"
+#include "platform/CBrowseFolder.h"
 #include "platform/FileStore.h"
+#include "platform/HelpService.h"
 #include "platform/MessageBox.h"
+#include "platform/Module1.h"
+#include "platform/PathFlavour.h"
 
 namespace kgh {
+
+class FormHost;
+class OptionsDialogHost;
+struct OptionsServices;
 
 // The platform services an operation works with. The defaults are the running system's files
 // and no message boxes; front-ends and tests supply their own.
@@ -16,11 +27,38 @@ struct ComponentServices {
   FileStore* files = &SystemFileStore();
   ProfileApi* profile = &SystemProfileApi();
   MessageBoxService* messages = nullptr;
+
+  // For the options dialog. Without a form host the dialog cannot be shown, and the
+  // operations that open it return at once, leaving the file as it was.
+  FormHost* forms = nullptr;
+  OptionsDialogHost* options_host = nullptr;  // the view may also attach its own when shown
+  FileDialogService* file_dialogs = nullptr;
+  FolderBrowserService* folder_browser = nullptr;
+  HelpService* help = nullptr;
+  PathFlavour flavour = NativePathFlavour();
+  std::function<int32_t(const std::string&)> file_attributes = FileAttributes;
+  std::string component_dir;  // where the help file "Pallix.chm" lies
+  int screen_width = 0;       // twips, for centring the dialog; 0 leaves it to the view
+  int screen_height = 0;
 };
 
 class SetupOrvex {
  public:
-  explicit SetupOrvex(ComponentServices services = {}) : services_(services) {}
+  explicit SetupOrvex(ComponentServices services = {}) : services_(std::move(services)) {}
+
+  // The automation member "SetupOrvex" (a C++ member cannot carry its class's name): opens the
+  // options dialog on `TargetPath` (a configuration file, or a folder that holds or will hold
+  // "Orvex.INI") with no default server, and returns when the user has closed it.
+  // `ParentForm` is accepted and not used.
+  void Setup(const void* ParentForm, const std::string& RootPath, const std::string& TargetPath);
+
+  // As Setup, with `DefaultServer` ("server:port") as the dialog's default server.
+  void SetupOrvexEx(const void* ParentForm, const std::string& RootPath, const std::string& TargetPath,
+                    const std::string& DefaultServer);
+
+  // Opens the options dialog on `ConfigFile` with the root directory and default server that
+  // its [PrivateData] section remembers.
+  void EditExistingProject(const std::string& ConfigFile);
 
   // Writes the built-in template to `Dest` (replacing any file there), then sets [Browser]
   // "Homepage" to `StartFile`. False, with nothing created, when the template cannot be
@@ -31,6 +69,9 @@ class SetupOrvex {
   bool Compile(const std::string& SrcDir, const std::string& DORProjectFile, const std::string& DestDir);
 
  private:
+  OptionsServices FormServices() const;
+  void ShowOptions(const std::string& RootDir, const std::string& DestDir, const std::string& DefServer);
+
   ComponentServices services_;
 };
 

@@ -129,7 +129,7 @@ std::size_t PortableProfile::GetString(std::string_view section, std::string_vie
   Load(file, doc);
   const auto raw = doc.FindValue(section, key);
   out = raw ? std::string(Unquote(*raw)) : std::string(TrimTrailingBlanks(default_value));
-  out = out.substr(0, out.find('\0'));
+  if (const auto nul = out.find('\0'); nul != std::string::npos) out.resize(nul);
   if (size == 0) out.clear();
   else if (out.size() > size - 1) out.resize(size - 1);
   return out.size();

@@ -81,6 +81,21 @@ struct Page : Control {
   int left = 0;
 };
 
+struct ListViewColumn {
+  std::string header;
+  int width = 0;  // twips; 0 keeps the column but does not show it
+};
+
+// A report-style list view: one row per `Row`, drawn in `columns`. `ensure_visible` names the
+// row the view should scroll into view after the form changed the rows (-1: none asked).
+template <typename Row>
+struct ListView : Control {
+  std::vector<ListViewColumn> columns;
+  std::vector<Row> rows;
+  int selected = -1;  // 0-based row index, -1: nothing selected
+  int ensure_visible = -1;
+};
+
 struct MenuItem : Control {
   std::string caption;
 };

@@ -48,6 +48,8 @@ int32_t AttributesOf(const std::filesystem::path& path) {
 
 }  // namespace
 
+thread_local std::string PendingBrowseFolder;
+
 std::string RelativePathFrom(std::string_view from_dir, std::string_view to_path, PathFlavour flavour) {
   if (from_dir.empty() || to_path.empty()) return {};
   const SplitPath from = SplitPathText(from_dir, flavour);
@@ -87,7 +89,8 @@ std::string TrimAtNull(std::string& buffer) {
 int32_t FileAttributes(const std::string& path) {
   if (path.empty()) return -1;
   const char last = path.back();
-  if (last == '/' || last == PathSeparator(NativePathFlavour())) return -1;
+  // On POSIX both sides name "/"; on Windows the second is "\\".
+  if (last == '/' || last == PathSeparator(NativePathFlavour())) return -1;  // NOLINT(misc-redundant-expression)
   const std::filesystem::path fs_path(path);
   const std::string leaf = fs_path.filename().string();
   if (leaf.find_first_of("*?") == std::string::npos) return AttributesOf(fs_path);

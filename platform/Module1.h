@@ -32,6 +32,10 @@ std::string TrimAtNull(std::string& buffer);
 // last component), or -1 when nothing matches. A path ending in a separator matches nothing.
 int32_t FileAttributes(const std::string& path);
 
+// The folder the folder picker preselects: set by CBrowseFolder just before it opens the
+// browser, read by the browser while it opens. One per thread; nothing clears it.
+extern thread_local std::string PendingBrowseFolder;
+
 // The open/save file dialog, supplied by the front-end.
 struct FileDialogRequest {
   std::string title;

@@ -16,6 +16,7 @@ namespace kgh {
 namespace {
 
 constexpr int kMaxLinkDepth = 40;
+constexpr int kTemporaryNameAttempts = 16;
 
 std::string ParentOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -34,7 +35,7 @@ std::string ResolveLinks(std::string path) {
     const ssize_t n = readlink(path.c_str(), target.data(), target.size());
     if (n < 0) return path;
     target.resize(static_cast<std::size_t>(n));
-    path = (!target.empty() && target[0] == '/') ? target : ParentOf(path) + "/" + target;
+    path = (!target.empty() && target[0] == '/') ? target : ParentOf(path).append("/").append(target);
   }
   return path;
 }
@@ -56,7 +57,8 @@ std::string TemporaryNameFor(const std::string& target) {
   const auto slash = target.find_last_of('/');
   const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return dir + "." + name + "." + std::to_string(random() % 1000000000ULL) + ".tmp";
+  // The process id keeps the names of processes forked with the same random state apart.
+  return dir + "." + name + "." + std::to_string(getpid()) + "." + std::to_string(random() % 1000000000ULL) + ".tmp";
 }
 
 class PosixFileStore final : public FileStore {
@@ -102,8 +104,15 @@ class PosixFileStore final : public FileStore {
       error = EISDIR;
       return false;
     }
-    const std::string temp = TemporaryNameFor(target);
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // A name may be taken by the leftover of a write that was killed, possibly one made by a
+    // process forked from this one with the same random state: try further names.
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && fd < 0; ++attempt) {
+      temp = TemporaryNameFor(target);
+      fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) {
       error = errno;
       return false;

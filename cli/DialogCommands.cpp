@@ -1,0 +1,57 @@
+// setup and edit: the options dialog itself, shown with the Qt front-end, for people who set up
+// a kiosk from a terminal.
+#include <cstdlib>
+#include <memory>
+
+#include "cli/Commands.h"
+#include "component/SetupOrvex.h"
+#include "qt/QtServices.h"
+
+namespace kgh::cli {
+namespace {
+
+// Without a display Qt would abort the process; say why instead.
+bool HaveDisplay() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') return true;
+  return false;
+}
+
+template <typename Operation>
+void RunWithDialogs(const std::string& file, CommandResult& result, Operation operation) {
+  if (!HaveDisplay()) {
+    result.exit_code = Fail(file, "no display to show the dialog on (set DISPLAY or QT_QPA_PLATFORM)");
+    return;
+  }
+  qt::QtServices qt_services;
+  SetupOrvex component(qt_services.Component());
+  operation(component);
+  result.exit_code = kExitOk;
+}
+
+}  // namespace
+
+void RegisterDialogCommands(CLI::App& app, CommandResult& result) {
+  auto root = std::make_shared<std::string>();
+  auto target = std::make_shared<std::string>();
+  auto server = std::make_shared<std::string>();
+  CLI::App* setup = app.add_subcommand("setup", "Open the options dialog on a configuration file or folder");
+  setup->add_option("ROOT", *root, "Root directory of the web application")->required();
+  setup->add_option("TARGET", *target, "Configuration file, or a folder that holds (or will hold) Orvex.INI")
+      ->required();
+  setup->add_option("SERVER", *server, "Default server as server:port");
+  setup->callback([root, target, server, &result] {
+    RunWithDialogs(*target, result, [&](SetupOrvex& component) {
+      component.SetupOrvexEx(nullptr, *root, *target, *server);
+    });
+  });
+
+  auto config = std::make_shared<std::string>();
+  CLI::App* edit = app.add_subcommand("edit", "Open the options dialog on a configuration, with its remembered defaults");
+  edit->add_option("CONFIG", *config, "Configuration file")->required();
+  edit->callback([config, &result] {
+    RunWithDialogs(*config, result, [&](SetupOrvex& component) { component.EditExistingProject(*config); });
+  });
+}
+
+}  // namespace kgh::cli

@@ -1,0 +1,53 @@
+#pragma once
+// The dialog for one allowed-domain entry: an editable combo box with typical entries, OK and
+// Cancel. It checks only that the entry is not empty; the text is stored as typed.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "forms/Controls.h"
+
+namespace kgh {
+
+class OptionsDialogHost;
+
+class dlgDomain {
+ public:
+  dlgDomain();
+
+  // Fills the presets, puts `InitText` into the edit field and shows the dialog modally over
+  // `Parent`. True when the user confirmed a non-empty entry.
+  bool Start(OptionsDialogHost& Parent, const std::string& InitText);
+
+  // The edit field's text; read it after Start returned true.
+  std::string SelectedText() const { return cmbDomain.text; }
+
+  void OKButton_Click();
+  void CancelButton_Click();
+  // Closing through the window frame: the same as Cancel.
+  void Form_QueryUnload();
+  void cmbDomain_GotFocus();
+
+  bool Confirmed() const { return confirmed_; }
+
+  std::string Caption = "Enter domain";
+  forms::Label Label1;
+  forms::ComboBox cmbDomain;
+  forms::CommandButton OKButton;
+  forms::CommandButton CancelButton;
+
+  // OK hides the dialog so its text can still be read; Cancel and the frame unload it.
+  // Either ends the modal display, and on_closed tells the view so.
+  bool hidden = false;
+  bool unloaded = false;
+  std::function<void()> on_closed;
+
+  static const std::array<const char*, 8> kPresets;
+
+ private:
+  void EndModal();
+
+  bool confirmed_ = false;
+};
+
+}  // namespace kgh

@@ -1,0 +1,217 @@
+// The options dialog's frame: design state, opening and loading, tabs, help, OK/Cancel, saving.
+#include "options/frmOrvexOptions.h"
+
+#include <utility>
+
+#include "options/OptionsDialogHost.h"
+#include "options/dlgButton.h"
+
+namespace kgh {
+namespace {
+
+constexpr int kShownPageLeft = 210;
+constexpr int kHiddenPageOffset = 20000;  // hidden pages are parked this far left of the shown one
+constexpr const char* kHelpFileName = "Pallix.chm";
+
+struct TabText {
+  const char* caption;
+  const char* tool_tip;
+};
+constexpr TabText kTabs[] = {
+    {"General", "Setup general options"},
+    {"Allowed domains", "Domains that are allowed with the Orvex"},
+    {"Toolbar buttons", "Setup toolbar buttons"},
+    {"Other", "Other options of the Orvex"},
+};
+
+struct EngineEntry {
+  const char* text;
+  int32_t engine;
+};
+constexpr EngineEntry kEngines[] = {
+    {"1 - Use Mozilla engine", 1},
+    {"2 - Use IE engine", 2},
+    {"3 - Use engine that is installed", 3},
+};
+
+void Button(forms::CommandButton& button, const char* name, const char* caption) {
+  button.name = name;
+  button.caption = caption;
+}
+
+}  // namespace
+
+frmOrvexOptions::frmOrvexOptions(OptionsServices services) : services_(std::move(services)) {
+  if (services_.profile == nullptr) services_.profile = &SystemProfileApi();
+  tbsOptions.name = "tbsOptions";
+  for (const TabText& tab : kTabs) tbsOptions.tabs.push_back({tab.caption, tab.tool_tip, ""});
+  for (std::size_t i = 0; i < picOptions.size(); ++i) {
+    picOptions[i].name = "picOptions(" + std::to_string(i) + ")";
+    picOptions[i].left = kShownPageLeft;
+  }
+  Button(cmdOK, "cmdOK", "OK");
+  Button(cmdCancel, "cmdCancel", "Cancel");
+  Button(cmdHelp, "cmdHelp", "&Help");
+  InitGeneralPage();
+  InitDomainsPage();
+  InitToolbarPage();
+  InitOtherPage();
+}
+
+frmOrvexOptions::~frmOrvexOptions() = default;
+
+void frmOrvexOptions::InitOtherPage() {
+  fraBrowserEngine.name = "fraBrowserEngine";
+  fraBrowserEngine.caption = "Browser engine";
+  lblBrowserEngine.name = "lblBrowserEngine";
+  lblBrowserEngine.caption = "&Use browser engine:";
+  cmbBrowserType.name = "cmbBrowserType";
+  fraPresentation.name = "fraPresentation";
+  fraPresentation.caption = "Presentation options";
+  const std::pair<forms::CheckBox*, std::pair<const char*, const char*>> boxes[] = {
+      {&cbContentMenu, {"cbContentMenu", "&Disable content menus"}},
+      {&cbStatusBar, {"cbStatusBar", "&Visible status bar"}},
+      {&cbModem, {"cbModem", "&Skip modem connection"}},
+      {&cbMaximized, {"cbMaximized", "S&tart maximized"}},
+      {&cbSmall, {"cbSmall", "&Use small toolbar buttons"}},
+      {&cbCloseKelmar, {"cbCloseKelmar", "&Close Kelmar compiler"}},
+  };
+  for (const auto& [box, text] : boxes) {
+    box->name = text.first;
+    box->caption = text.second;
+  }
+}
+
+void frmOrvexOptions::Form_Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  if (services_.screen_width > 0 && services_.screen_height > 0) {
+    Left = (services_.screen_width - Width) / 2;
+    Top = (services_.screen_height - Height) / 2;
+  }
+  cmbBrowserType.items.clear();
+  for (const EngineEntry& entry : kEngines) cmbBrowserType.items.push_back({entry.text, entry.engine});
+}
+
+void frmOrvexOptions::Start(const std::string& RootDir, const std::string& DestDir, const std::string& DefServer) {
+  Form_Load();  // the first touch of a control loads the form
+  root_dir_ = RootDir;
+  def_server_ = DefServer;
+  if (!def_server_.empty() && def_server_.back() == '/') def_server_.pop_back();
+
+  const int32_t attributes = services_.file_attributes ? services_.file_attributes(DestDir) : -1;
+  const bool names_folder = attributes == -1 || (attributes & kDirectoryAttribute) != 0;
+  config_path_ = names_folder ? DestDir + PathSeparator(services_.flavour) + kDefaultConfigFileName : DestDir;
+
+  txtServer.text = def_server_;
+  txtRoot.text = root_dir_;
+  ini_ = std::make_unique<CIniFile2>(*services_.profile, services_.messages);
+  ini_->INIFile = config_path_;
+  LoadBrowserSettings();
+  LoadToolbar();
+  LoadDomains();
+  tbsOptions_Click();
+}
+
+void frmOrvexOptions::LoadBrowserSettings() {
+  const BrowserSettings settings = ReadBrowserSettings(*ini_);
+  txtHome.text = settings.home_page;
+  txtError.text = settings.error_page;
+  cbContentMenu.value = settings.disable_context_menu;
+  cbStatusBar.value = settings.status_bar;
+  cbModem.value = settings.avoid_modem;
+  cbMaximized.value = settings.full_screen;
+  cbSmall.value = settings.small_toolbar;
+  cbCloseKelmar.value = settings.close_kelmar;
+  cmbBrowserType.list_index = -1;
+  for (std::size_t i = 0; i < cmbBrowserType.items.size(); ++i)
+    if (cmbBrowserType.items[i].item_data == settings.browser_engine) cmbBrowserType.list_index = static_cast<int>(i);
+}
+
+void frmOrvexOptions::LoadToolbar() {
+  lstButtons.rows = ReadToolbar(*ini_);
+  if (lstButtons.rows.empty()) return;
+  lstButtons.selected = 0;
+  lstButtons_ItemClick(0);
+}
+
+void frmOrvexOptions::LoadDomains() { lstDomains.items = ReadDomains(*ini_); }
+
+void frmOrvexOptions::tbsOptions_Click() {
+  for (std::size_t i = 0; i < picOptions.size() && i < tbsOptions.tabs.size(); ++i) {
+    forms::Page& page = picOptions[i];
+    const bool shown = static_cast<int>(i) == tbsOptions.selected;
+    page.visible = page.enabled = shown;
+    page.left = shown ? kShownPageLeft : kShownPageLeft - kHiddenPageOffset;
+  }
+}
+
+void frmOrvexOptions::Form_KeyDown(int KeyCode, int Shift) {
+  if (KeyCode != kTabKey || Shift != kCtrlShift || tbsOptions.tabs.empty()) return;
+  const int last = static_cast<int>(tbsOptions.tabs.size()) - 1;
+  tbsOptions.selected = tbsOptions.selected >= last ? 0 : tbsOptions.selected + 1;
+  tbsOptions_Click();
+}
+
+void frmOrvexOptions::cmdHelp_Click() {
+  if (services_.help == nullptr) return;
+  const std::string path = services_.component_dir + PathSeparator(services_.flavour) + kHelpFileName;
+  // What the help engine answers is not looked at; only failing to call it leads to the shell.
+  if (!services_.help->ShowHtmlHelp(path)) services_.help->ShellOpen(path);
+}
+
+void frmOrvexOptions::cmdOK_Click() {
+  Save();
+  Unload();
+}
+
+void frmOrvexOptions::cmdCancel_Click() { Unload(); }
+
+void frmOrvexOptions::Form_QueryUnload() { Unload(); }
+
+void frmOrvexOptions::Unload() {
+  if (unloaded) return;
+  unloaded = true;
+  if (on_closed) on_closed();
+}
+
+BrowserSettings frmOrvexOptions::SettingsFromControls() const {
+  BrowserSettings s;
+  s.home_page = txtHome.text;
+  s.error_page = txtError.text;
+  s.disable_context_menu = cbContentMenu.value;
+  s.status_bar = cbStatusBar.value;
+  s.avoid_modem = cbModem.value;
+  s.full_screen = cbMaximized.value;
+  s.small_toolbar = cbSmall.value;
+  s.close_kelmar = cbCloseKelmar.value;
+  const int index = cmbBrowserType.list_index;
+  const bool chosen = index >= 0 && static_cast<std::size_t>(index) < cmbBrowserType.items.size();
+  s.browser_engine = chosen ? cmbBrowserType.items[static_cast<std::size_t>(index)].item_data : 3;
+  return s;
+}
+
+void frmOrvexOptions::Save() {
+  if (!ini_) return;  // never started: there is no file to write
+  WriteBrowserSettings(*ini_, SettingsFromControls());
+  WriteToolbar(*ini_, lstButtons.rows);
+  WriteDomains(*ini_, lstDomains.items);
+  // An empty box keeps the value the dialog already has.
+  if (!txtServer.text.empty()) def_server_ = txtServer.text;
+  if (!txtRoot.text.empty()) root_dir_ = txtRoot.text;
+  WritePrivateData(*ini_, {def_server_, root_dir_});
+}
+
+MessageAnswer frmOrvexOptions::Ask(const std::string& text) {
+  MessageRequest request;
+  request.text = text;
+  request.buttons = MessageButtons::YesNo;
+  request.icon = MessageIcon::None;
+  return AskUser(services_, request);
+}
+
+void frmOrvexOptions::SafeSetFocus(const forms::Control& control) {
+  if (services_.host != nullptr) services_.host->SetFocus(control);
+}
+
+}  // namespace kgh

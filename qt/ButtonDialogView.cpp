@@ -1,0 +1,172 @@
+#include "qt/ButtonDialogView.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "qt/FormWidgets.h"
+#include "qt/QtText.h"
+#include "qt/StyleIcons.h"
+#include "qt/Twips.h"
+
+namespace kgh::qt {
+
+namespace {
+
+// lblCaption's indexes, in the form's order.
+constexpr std::size_t kCaptionLabel = 0;
+constexpr std::size_t kBitmapLabel = 1;
+constexpr std::size_t kUrlLabel = 2;
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, int width_twips) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  box->setMinimumWidth(TwipsToPixels(width_twips, parent));
+  return box;
+}
+
+}  // namespace
+
+ButtonDialogView::ButtonDialogView(dlgButton& form, QWidget* parent)
+    : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
+  Build();
+  BindControls();
+  SetTabOrder();
+  Connect();
+  form_.on_closed = [this] { done(form_.Confirmed ? QDialog::Accepted : QDialog::Rejected); };
+  dispatch_.Render();
+}
+
+void ButtonDialogView::Build() {
+  setObjectName(QStringLiteral("dlgButton"));
+  type_heading_ = new QLabel(this);
+  type_ = new QComboBox(this);
+  type_->setObjectName(QStringLiteral("cmbType"));
+  custom_heading_ = new QLabel(this);
+  caption_label_ = new QLabel(this);
+  // Wider than the form's boxes so that a full address on the default server fits.
+  caption_ = MakeTextBox(this, "txtCaption", 4815);
+  url_label_ = new QLabel(this);
+  url_ = MakeTextBox(this, "txtURL", 4155);
+  browse_ = MakePictureButton(this, Picture::OpenFolder, "Browse for destination page", 615, 375);
+  browse_->setObjectName(QStringLiteral("cmdBrowse"));
+  bitmap_label_ = new QLabel(this);
+  bitmap_ = MakeTextBox(this, "txtBitmap", 4155);
+  browse_bitmap_ = MakePictureButton(this, Picture::OpenFolder, "Browse for bitmap", 615, 375);
+  browse_bitmap_->setObjectName(QStringLiteral("cmdBrowseBitmap"));
+  hint_ = new QLabel(this);
+  hint_->setWordWrap(true);
+  ok_ = new QPushButton(this);
+  ok_->setObjectName(QStringLiteral("OKButton"));
+  ok_->setDefault(true);
+  cancel_ = new QPushButton(this);
+  cancel_->setObjectName(QStringLiteral("CancelButton"));
+  caption_label_->setBuddy(caption_);
+  url_label_->setBuddy(url_);
+  bitmap_label_->setBuddy(bitmap_);
+
+  auto* grid = new QGridLayout(this);
+  AddHeading(grid, 0, type_heading_);
+  grid->addWidget(type_, 1, 1, 1, 2);
+  AddHeading(grid, 2, custom_heading_);
+  AddField(grid, 3, caption_label_, caption_, nullptr);
+  AddField(grid, 4, url_label_, url_, browse_);
+  AddField(grid, 5, bitmap_label_, bitmap_, browse_bitmap_);
+  grid->addWidget(hint_, 6, 0, 1, 3);
+  grid->addWidget(MakeRule(this), 7, 0, 1, 3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+  grid->addLayout(buttons, 8, 0, 1, 3);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  hint_->setMaximumWidth(TwipsToPixels(6435, this));
+}
+
+void ButtonDialogView::AddHeading(QGridLayout* grid, int row, QLabel* heading) {
+  auto* line = new QHBoxLayout;
+  line->addWidget(heading);
+  line->addWidget(MakeRule(this), 1);
+  grid->addLayout(line, row, 0, 1, 3);
+}
+
+void ButtonDialogView::AddField(QGridLayout* grid, int row, QLabel* label, QLineEdit* box, QPushButton* browse) {
+  grid->addWidget(label, row, 0);
+  grid->addWidget(box, row, 1, 1, browse != nullptr ? 1 : 2);
+  if (browse != nullptr) grid->addWidget(browse, row, 2);
+}
+
+void ButtonDialogView::BindControls() {
+  controls_.Bind(form_.cmbType, type_);
+  controls_.Bind(form_.txtCaption, caption_);
+  controls_.Bind(form_.txtURL, url_);
+  controls_.Bind(form_.txtBitmap, bitmap_);
+  controls_.Bind(form_.cmdBrowse, browse_);
+  controls_.Bind(form_.cmdBrowseBitmap, browse_bitmap_);
+  controls_.Bind(form_.OKButton, ok_);
+  controls_.Bind(form_.CancelButton, cancel_);
+}
+
+// The form's tab order: the type, the three boxes, OK, Cancel, then the two browse buttons.
+void ButtonDialogView::SetTabOrder() {
+  QWidget* order[] = {type_, caption_, url_, bitmap_, ok_, cancel_, browse_, browse_bitmap_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void ButtonDialogView::ConnectTextBox(QLineEdit* box, forms::TextBox& control, void (dlgButton::*got_focus)()) {
+  connect(box, &QLineEdit::textEdited, this,
+          [this, &control](const QString& text) { dispatch_([&control, text] { control.text = FromQ(text); }); });
+  OnFocusIn(box, [this, box, &control, got_focus] {
+    dispatch_([this, got_focus] { (form_.*got_focus)(); });
+    ApplySelection(box, control);
+  });
+}
+
+void ButtonDialogView::Connect() {
+  connect(type_, &QComboBox::activated, this, [this](int index) {
+    dispatch_([this, index] {
+      form_.cmbType.list_index = index;
+      form_.cmbType_Click();
+    });
+  });
+  ConnectTextBox(caption_, form_.txtCaption, &dlgButton::txtCaption_GotFocus);
+  ConnectTextBox(url_, form_.txtURL, &dlgButton::txtURL_GotFocus);
+  ConnectTextBox(bitmap_, form_.txtBitmap, &dlgButton::txtBitmap_GotFocus);
+  connect(browse_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowse_Click(); }); });
+  connect(browse_bitmap_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowseBitmap_Click(); }); });
+  connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.OKButton_Click(); }); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void ButtonDialogView::Render() {
+  setWindowTitle(ToQ(form_.Caption));
+  RenderLabel(type_heading_, form_.Label1[0]);
+  RenderLabel(custom_heading_, form_.Label1[1]);
+  RenderComboBox(type_, form_.cmbType);
+  RenderLabel(caption_label_, form_.lblCaption[kCaptionLabel]);
+  RenderLabel(url_label_, form_.lblCaption[kUrlLabel]);
+  RenderLabel(bitmap_label_, form_.lblCaption[kBitmapLabel]);
+  RenderTextBox(caption_, form_.txtCaption);
+  RenderTextBox(url_, form_.txtURL);
+  RenderTextBox(bitmap_, form_.txtBitmap);
+  RenderButton(browse_, form_.cmdBrowse);
+  RenderButton(browse_bitmap_, form_.cmdBrowseBitmap);
+  RenderLabel(hint_, form_.Label3);
+  RenderButton(ok_, form_.OKButton);
+  RenderButton(cancel_, form_.CancelButton);
+}
+
+void ButtonDialogView::reject() {
+  dispatch_([this] { form_.CancelButton_Click(); });
+}
+
+void ButtonDialogView::closeEvent(QCloseEvent* event) {
+  if (!form_.unloaded) dispatch_([this] { form_.Form_QueryUnload(); });
+  event->accept();
+}
+
+}  // namespace kgh::qt

@@ -1,0 +1,37 @@
+#pragma once
+// Drawing the plain controls of a form into Qt widgets. Each function copies the control's state
+// onto its widget and touches the widget only where it differs, so that rendering after every
+// event neither moves the caret nor emits needless signals.
+#include <functional>
+
+#include "forms/Controls.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+namespace kgh::qt {
+
+void RenderControl(QWidget* widget, const forms::Control& control);
+void RenderLabel(QLabel* widget, const forms::Label& label);
+void RenderButton(QAbstractButton* widget, const forms::CommandButton& button);
+void RenderCheckBox(QCheckBox* widget, const forms::CheckBox& box);
+void RenderTextBox(QLineEdit* widget, const forms::TextBox& box);
+void RenderComboBox(QComboBox* widget, const forms::ComboBox& combo);
+void RenderListBox(QListWidget* widget, const forms::ListBox& list);
+
+// The text box's selection as the form set it (byte offsets into UTF-8 text).
+void ApplySelection(QLineEdit* widget, const forms::TextBox& box);
+void ApplySelection(QComboBox* widget, const forms::ComboBox& combo);
+
+// Runs `handler` whenever `widget` receives the input focus.
+void OnFocusIn(QWidget* widget, std::function<void()> handler);
+
+// A line under a page heading, like an etched rule.
+QWidget* MakeRule(QWidget* parent);
+
+}  // namespace kgh::qt

@@ -1,0 +1,122 @@
+#include "qt/GeneralPageView.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "qt/FormWidgets.h"
+#include "qt/StyleIcons.h"
+#include "qt/Twips.h"
+
+namespace kgh::qt {
+
+namespace {
+
+// Label1's and Label2's indexes, in the form's order.
+constexpr std::size_t kHomeLabel = 0, kErrorLabel = 1, kServerLabel = 2, kRootLabel = 3;
+constexpr std::size_t kPagesHeading = 0, kDefaultsHeading = 2;
+
+}  // namespace
+
+GeneralPageView::GeneralPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls,
+                                 QWidget* parent)
+    : OptionsPage(form, dispatch, controls, parent) {
+  setObjectName(QStringLiteral("picOptions(0)"));
+  auto* grid = new QGridLayout(this);
+  grid->setColumnMinimumWidth(1, TwipsToPixels(3600, this));
+  grid->setColumnStretch(1, 1);
+  BuildDefaults(grid);
+  BuildPages(grid);
+  grid->setRowStretch(grid->rowCount(), 1);
+  controls_.Bind(form_.txtServer, server_);
+  controls_.Bind(form_.cmdChangeRoot, change_root_);
+  controls_.Bind(form_.txtRoot, root_);
+  controls_.Bind(form_.cmdBrowseDir, browse_dir_);
+  controls_.Bind(form_.txtHome, home_);
+  controls_.Bind(form_.cmdBrowse, browse_);
+  controls_.Bind(form_.txtError, error_);
+  Connect();
+}
+
+QLabel* GeneralPageView::AddNote(QGridLayout* grid, int row) {
+  auto* note = new QLabel(this);
+  note->setWordWrap(true);
+  grid->addWidget(note, row, 0, 1, 3);
+  return note;
+}
+
+QLineEdit* GeneralPageView::AddField(QGridLayout* grid, int row, QLabel** label, const char* name) {
+  *label = new QLabel(this);
+  auto* box = new QLineEdit(this);
+  box->setObjectName(QString::fromUtf8(name));
+  (*label)->setBuddy(box);
+  grid->addWidget(*label, row, 0);
+  grid->addWidget(box, row, 1);
+  return box;
+}
+
+// Widgets are made in the form's tab order, which Qt then follows.
+void GeneralPageView::BuildDefaults(QGridLayout* grid) {
+  defaults_heading_ = new QLabel(this);
+  grid->addWidget(MakeHeading(defaults_heading_), 0, 0, 1, 3);
+  server_note_ = AddNote(grid, 1);
+  server_ = AddField(grid, 2, &server_label_, "txtServer");
+  change_root_ = new QPushButton(this);
+  change_root_->setObjectName(QStringLiteral("cmdChangeRoot"));
+  change_root_->setAutoDefault(false);
+  grid->addWidget(change_root_, 3, 1, Qt::AlignRight);
+  root_note_ = AddNote(grid, 4);
+  root_ = AddField(grid, 5, &root_label_, "txtRoot");
+  browse_dir_ = MakePictureButton(this, Picture::OpenFolder, "Browse for root directory", 375, 315);
+  browse_dir_->setObjectName(QStringLiteral("cmdBrowseDir"));
+  grid->addWidget(browse_dir_, 5, 2);
+}
+
+void GeneralPageView::BuildPages(QGridLayout* grid) {
+  pages_heading_ = new QLabel(this);
+  grid->addWidget(MakeHeading(pages_heading_), 6, 0, 1, 3);
+  home_note_ = AddNote(grid, 7);
+  home_ = AddField(grid, 8, &home_label_, "txtHome");
+  browse_ = MakePictureButton(this, Picture::OpenFolder, "Browse for home page", 375, 315);
+  browse_->setObjectName(QStringLiteral("cmdBrowse"));
+  grid->addWidget(browse_, 8, 2);
+  error_note_ = AddNote(grid, 9);
+  error_ = AddField(grid, 10, &error_label_, "txtError");
+}
+
+void GeneralPageView::Connect() {
+  ForwardEdits(server_, form_.txtServer);
+  ForwardEdits(root_, form_.txtRoot);
+  ForwardEdits(home_, form_.txtHome);
+  ForwardEdits(error_, form_.txtError);
+  ForwardFocus(server_, form_.txtServer, &frmOrvexOptions::txtServer_GotFocus);
+  ForwardFocus(home_, form_.txtHome, &frmOrvexOptions::txtHome_GotFocus);
+  ForwardFocus(error_, form_.txtError, &frmOrvexOptions::txtError_GotFocus);
+  connect(change_root_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdChangeRoot_Click(); }); });
+  connect(browse_dir_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowseDir_Click(); }); });
+  connect(browse_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowse_Click(); }); });
+}
+
+void GeneralPageView::Render() {
+  RenderLabel(defaults_heading_, form_.Label2[kDefaultsHeading]);
+  RenderLabel(server_note_, form_.Label5);
+  RenderLabel(server_label_, form_.Label1[kServerLabel]);
+  RenderTextBox(server_, form_.txtServer);
+  RenderButton(change_root_, form_.cmdChangeRoot);
+  RenderLabel(root_note_, form_.Label6);
+  RenderLabel(root_label_, form_.Label1[kRootLabel]);
+  RenderTextBox(root_, form_.txtRoot);
+  RenderButton(browse_dir_, form_.cmdBrowseDir);
+  RenderLabel(pages_heading_, form_.Label2[kPagesHeading]);
+  RenderLabel(home_note_, form_.Label3[0]);
+  RenderLabel(home_label_, form_.Label1[kHomeLabel]);
+  RenderTextBox(home_, form_.txtHome);
+  RenderButton(browse_, form_.cmdBrowse);
+  RenderLabel(error_note_, form_.Label3[1]);
+  RenderLabel(error_label_, form_.Label1[kErrorLabel]);
+  RenderTextBox(error_, form_.txtError);
+}
+
+}  // namespace kgh::qt

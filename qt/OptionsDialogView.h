@@ -1,0 +1,59 @@
+#pragma once
+// The options dialog on screen: the tab strip over its four pages, OK, Cancel and Help. It is also
+// the window-system side the form needs while shown: it shows the entry dialogs modally over
+// itself and gives controls the focus.
+#include <QDialog>
+
+#include <array>
+#include <vector>
+
+#include "options/OptionsDialogHost.h"
+#include "options/frmOrvexOptions.h"
+#include "qt/ControlWidgets.h"
+#include "qt/Dispatcher.h"
+
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+
+namespace kgh::qt {
+
+class OptionsPage;
+
+class OptionsDialogView final : public QDialog, public OptionsDialogHost {
+ public:
+  explicit OptionsDialogView(frmOrvexOptions& form, QWidget* parent = nullptr);
+  ~OptionsDialogView() override;
+
+  void ShowButtonDialog(dlgButton& dialog) override;
+  void ShowDomainDialog(dlgDomain& dialog) override;
+  bool SetFocus(const forms::Control& control) override;
+
+  void reject() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Build();
+  void BuildTabs();
+  void Connect();
+  void WatchKeys();
+  void Render();
+
+  frmOrvexOptions& form_;
+  Dispatcher dispatch_;
+  ControlWidgets controls_;
+  // The controls of the entry dialog shown over this one, which the entry dialogs' own focus
+  // requests reach through this host.
+  std::vector<const ControlWidgets*> nested_controls_;
+  QTabBar* tabs_ = nullptr;
+  QStackedWidget* stack_ = nullptr;
+  std::array<OptionsPage*, 4> pages_{};
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QPushButton* help_ = nullptr;
+};
+
+}  // namespace kgh::qt

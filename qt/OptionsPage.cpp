@@ -1,0 +1,34 @@
+#include "qt/OptionsPage.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "qt/FormWidgets.h"
+#include "qt/QtText.h"
+
+namespace kgh::qt {
+
+QWidget* OptionsPage::MakeHeading(QLabel* heading) {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  heading->setParent(row);
+  layout->addWidget(heading);
+  layout->addWidget(MakeRule(row), 1);
+  return row;
+}
+
+void OptionsPage::ForwardEdits(QLineEdit* box, forms::TextBox& control) {
+  connect(box, &QLineEdit::textEdited, this,
+          [this, &control](const QString& text) { dispatch_([&control, text] { control.text = FromQ(text); }); });
+}
+
+void OptionsPage::ForwardFocus(QLineEdit* box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)()) {
+  OnFocusIn(box, [this, box, &control, got_focus] {
+    dispatch_([this, got_focus] { (form_.*got_focus)(); });
+    ApplySelection(box, control);
+  });
+}
+
+}  // namespace kgh::qt

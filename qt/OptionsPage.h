@@ -1,0 +1,35 @@
+#pragma once
+// What every page of the options dialog shares: the form it draws, the road for its events and
+// the map that answers the form's focus requests.
+#include <QWidget>
+
+#include "options/frmOrvexOptions.h"
+#include "qt/ControlWidgets.h"
+#include "qt/Dispatcher.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace kgh::qt {
+
+class OptionsPage : public QWidget {
+ public:
+  OptionsPage(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
+      : QWidget(parent), form_(form), dispatch_(dispatch), controls_(controls) {}
+
+  virtual void Render() = 0;
+
+ protected:
+  // A heading followed by an etched rule to the right edge.
+  QWidget* MakeHeading(QLabel* heading);
+  // Text typed into `box` goes into the form's text box at once.
+  void ForwardEdits(QLineEdit* box, forms::TextBox& control);
+  // The form's focus handler runs, then the box shows the selection it set.
+  void ForwardFocus(QLineEdit* box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)());
+
+  frmOrvexOptions& form_;
+  Dispatcher& dispatch_;
+  ControlWidgets& controls_;
+};
+
+}  // namespace kgh::qt

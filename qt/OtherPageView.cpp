@@ -1,0 +1,69 @@
+#include "qt/OtherPageView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "qt/FormWidgets.h"
+#include "qt/QtText.h"
+
+namespace kgh::qt {
+
+OtherPageView::OtherPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
+    : OptionsPage(form, dispatch, controls, parent) {
+  setObjectName(QStringLiteral("picOptions(3)"));
+  engine_frame_ = new QGroupBox(this);
+  engine_label_ = new QLabel(engine_frame_);
+  engine_ = new QComboBox(engine_frame_);
+  engine_->setObjectName(QStringLiteral("cmbBrowserType"));
+  engine_label_->setBuddy(engine_);
+  auto* engine_row = new QHBoxLayout(engine_frame_);
+  engine_row->addWidget(engine_label_);
+  engine_row->addWidget(engine_, 1);
+
+  presentation_frame_ = new QGroupBox(this);
+  auto* column = new QVBoxLayout(presentation_frame_);
+  const auto form_boxes = FormCheckBoxes();
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i] = new QCheckBox(presentation_frame_);
+    boxes_[i]->setObjectName(QString::fromStdString(form_boxes[i]->name));
+    column->addWidget(boxes_[i]);
+    controls_.Bind(*form_boxes[i], boxes_[i]);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(engine_frame_);
+  layout->addWidget(presentation_frame_);
+  layout->addStretch();
+  controls_.Bind(form_.cmbBrowserType, engine_);
+  Connect();
+}
+
+std::array<forms::CheckBox*, 6> OtherPageView::FormCheckBoxes() {
+  return {&form_.cbContentMenu, &form_.cbStatusBar, &form_.cbModem,
+          &form_.cbMaximized,   &form_.cbSmall,     &form_.cbCloseKelmar};
+}
+
+void OtherPageView::Connect() {
+  connect(engine_, &QComboBox::activated, this,
+          [this](int index) { dispatch_([this, index] { form_.cmbBrowserType.list_index = index; }); });
+  const auto form_boxes = FormCheckBoxes();
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    forms::CheckBox* box = form_boxes[i];
+    connect(boxes_[i], &QCheckBox::clicked, this,
+            [this, box](bool checked) { dispatch_([box, checked] { box->value = checked ? 1 : 0; }); });
+  }
+}
+
+void OtherPageView::Render() {
+  engine_frame_->setTitle(ToQ(form_.fraBrowserEngine.caption));
+  RenderLabel(engine_label_, form_.lblBrowserEngine);
+  RenderComboBox(engine_, form_.cmbBrowserType);
+  presentation_frame_->setTitle(ToQ(form_.fraPresentation.caption));
+  const auto form_boxes = FormCheckBoxes();
+  for (std::size_t i = 0; i < boxes_.size(); ++i) RenderCheckBox(boxes_[i], *form_boxes[i]);
+}
+
+}  // namespace kgh::qt

@@ -1,0 +1,34 @@
+#pragma once
+// Every platform service the component needs, as Qt provides them, ready to hand to SetupOrvex.
+#include "component/SetupOrvex.h"
+#include "qt/QtFileDialogs.h"
+#include "qt/QtFolderBrowser.h"
+#include "qt/QtFormHost.h"
+#include "qt/QtHelp.h"
+#include "qt/QtMessageBoxes.h"
+
+namespace kgh::qt {
+
+class QtServices {
+ public:
+  // The component's services with the Qt dialogs, the Qt form host and the help file's folder.
+  ComponentServices Component() {
+    ComponentServices services;
+    services.messages = &messages_;
+    services.forms = &forms_;
+    services.file_dialogs = &file_dialogs_;
+    services.folder_browser = &folder_browser_;
+    services.help = &help_;
+    services.component_dir = ModuleDirectory();
+    return services;
+  }
+
+ private:
+  QtMessageBoxes messages_;
+  QtFileDialogs file_dialogs_;
+  QtFolderBrowser folder_browser_;
+  QtHelp help_;
+  QtFormHost forms_;
+};
+
+}  // namespace kgh::qt

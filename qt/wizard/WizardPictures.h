@@ -1,0 +1,20 @@
+#pragma once
+// The wizard's own pictures, compiled into the program: a banner beside each page and the
+// pictures of the two choice buttons on "Step 1".
+#include <QIcon>
+#include <QPixmap>
+
+namespace kgh::qt {
+
+enum class WizardPicture { Introduction, Choose, Instructions, Finished, Server, BlankPage };
+
+// The banner of the page that shows imgStep(`index`) (indexes 0, 1, 2 and 5).
+WizardPicture StepPicture(int index);
+
+// The picture drawn to fit `size` (logical pixels) at the screen's `device_pixel_ratio`,
+// keeping its proportions; empty when the picture is not compiled in.
+QPixmap WizardPixmap(WizardPicture picture, const QSize& size, qreal device_pixel_ratio);
+
+QIcon WizardIcon(WizardPicture picture);
+
+}  // namespace kgh::qt

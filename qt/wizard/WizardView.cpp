@@ -1,0 +1,130 @@
+#include "qt/wizard/WizardView.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "qt/FormWidgets.h"
+#include "qt/QtText.h"
+#include "qt/Twips.h"
+#include "qt/wizard/WizardLayout.h"
+
+namespace kgh::qt {
+
+namespace {
+
+// The form's key code of a function key (F1 is 112), or 0 for keys the form does not take.
+int FunctionKeyCode(int qt_key) {
+  if (qt_key < Qt::Key_F1 || qt_key > Qt::Key_F16) return 0;
+  return frmWizard::kF1Key + (qt_key - Qt::Key_F1);
+}
+
+// The form's shift-state bits.
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+  int state = 0;
+  if (modifiers & Qt::ShiftModifier) state |= 1;
+  if (modifiers & Qt::ControlModifier) state |= 2;
+  if (modifiers & Qt::AltModifier) state |= 4;
+  return state;
+}
+
+// Texts from the string table break lines with CR LF; a label breaks them at LF alone.
+void RenderText(QLabel* widget, const forms::Label& label) {
+  RenderControl(widget, label);
+  const QString text = ToQ(label.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (widget->text() != text) widget->setText(text);
+}
+
+}  // namespace
+
+WizardView::WizardView(frmWizard& form, QWidget* parent)
+    : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
+  setObjectName(QStringLiteral("frmWizard"));
+  widgets_ = BuildWizardWidgets(this, form_);
+  setFixedSize(TwipsToPixels(wizard_layout::kClientWidth, this), TwipsToPixels(wizard_layout::kClientHeight, this));
+  Connect();
+  WatchKeys();
+  form_.on_closed = [this] { done(form_.hidden ? QDialog::Accepted : QDialog::Rejected); };
+  dispatch_.Render();
+  // The page's usual way on; Help shows nothing here.
+  widgets_.nav_button[frmWizard::kNextButton]->setFocus();
+}
+
+WizardView::~WizardView() { form_.on_closed = nullptr; }
+
+void WizardView::Connect() {
+  for (std::size_t i = 0; i < widgets_.nav_button.size(); ++i) {
+    connect(widgets_.nav_button[i], &QPushButton::clicked, this,
+            [this, index = static_cast<int>(i)] { dispatch_([this, index] { form_.cmdNav_Click(index); }); });
+  }
+  connect(widgets_.iis, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdIIS_Click(); }); });
+  connect(widgets_.empty, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdEmptyApp_Click(); }); });
+  connect(widgets_.save_settings, &QCheckBox::toggled, this,
+          [this](bool checked) { dispatch_([this, checked] { form_.chkSaveSettings.value = checked ? 1 : 0; }); });
+}
+
+// The form sees keys before its controls do.
+void WizardView::WatchKeys() {
+  installEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool WizardView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int code = FunctionKeyCode(key->key());
+  if (code == 0) return QDialog::eventFilter(watched, event);
+  const int shift = ShiftState(key->modifiers());
+  dispatch_([this, code, shift] { form_.Form_KeyDown(code, shift); });
+  // Taken here, so that it does not climb back to the window from the control it was sent to.
+  return true;
+}
+
+void WizardView::reject() {
+  if (form_.unloaded || form_.hidden) {
+    QDialog::reject();
+    return;
+  }
+  dispatch_([this] { form_.cmdNav_Click(frmWizard::kCancelButton); });
+}
+
+void WizardView::Render() {
+  setWindowTitle(ToQ(form_.Caption));
+  RenderPages();
+  RenderChoices();
+  RenderNavigation();
+  LayOutTexts(widgets_);
+}
+
+void WizardView::RenderPages() {
+  for (std::size_t step = 0; step < widgets_.page.size(); ++step) {
+    const forms::Page& page = form_.fraStep[step];
+    // Pages that are not shown are parked outside the window.
+    if (page.left == 0 && page.visible) widgets_.pages->setCurrentIndex(static_cast<int>(step));
+    widgets_.page[step]->setEnabled(page.enabled);
+  }
+  RenderText(widgets_.heading, form_.Label2);
+  for (const auto& [index, label] : widgets_.step_text) RenderText(label, form_.lblStep.at(index));
+  for (const auto& [index, picture] : widgets_.picture) RenderControl(picture, form_.imgStep.at(index));
+  RenderCheckBox(widgets_.save_settings, form_.chkSaveSettings);
+}
+
+// The choice buttons show pictures only; their labels say what they do, so the labels'
+// texts name them.
+void WizardView::RenderChoices() {
+  RenderButton(widgets_.iis, form_.cmdIIS);
+  RenderButton(widgets_.empty, form_.cmdEmptyApp);
+  RenderText(widgets_.iis_label, form_.lblExpl);
+  RenderText(widgets_.empty_label, form_.Label1);
+  widgets_.iis->setAccessibleName(ToQ(form_.lblExpl.caption));
+  widgets_.empty->setAccessibleName(ToQ(form_.Label1.caption));
+}
+
+void WizardView::RenderNavigation() {
+  RenderControl(widgets_.nav, form_.picNav);
+  for (std::size_t i = 0; i < widgets_.nav_button.size(); ++i) RenderButton(widgets_.nav_button[i], form_.cmdNav[i]);
+}
+
+}  // namespace kgh::qt

@@ -1,0 +1,61 @@
+// The toolbar preview lays the rows out as the browser will: sub-entries fold into the user
+// button above them, and bitmaps are looked up below the root or beside the configuration.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <filesystem>
+
+#include "QtFakes.h"
+#include "qt/ToolbarPreview.h"
+#include "support/TempDir.h"
+
+namespace kgh::test {
+namespace {
+
+using Kind = qt::PreviewItem::Kind;
+
+TEST(ToolbarPreview, SubEntriesFoldIntoTheNearestUserButtonAbove) {
+  UseApplication();
+  const std::vector<ToolbarEntry> rows = {
+      SubEntryRow("Orphan", "o.htm"),  // no user button above: shown as one of its own
+      StandardButtonRow(1),
+      UserButtonRow("News", "news.htm", ""),
+      StandardButtonRow(kSeparatorButton),
+      SubEntryRow("Sports", "sports.htm"),  // still News's, past the separator
+      UserButtonRow("Mail", "mail.htm", ""),
+  };
+  const auto items = qt::PreviewItems(rows, {});
+  ASSERT_EQ(items.size(), 5u);
+  EXPECT_EQ(items[0].kind, Kind::User);
+  EXPECT_EQ(items[0].text, "Orphan");
+  EXPECT_EQ(items[1].kind, Kind::Standard);
+  EXPECT_EQ(items[1].text, "Back");
+  EXPECT_FALSE(items[1].icon.isNull());
+  EXPECT_TRUE(items[2].has_menu);
+  EXPECT_EQ(items[3].kind, Kind::Separator);
+  EXPECT_FALSE(items[4].has_menu);
+}
+
+TEST(ToolbarPreview, BitmapsAreFoundBelowTheRootOrBesideTheConfiguration) {
+  UseApplication();
+  TempDir dir;
+  const auto root = dir.path() / "web";
+  const auto config_dir = dir.path() / "cfg";
+  std::filesystem::create_directories(root / "img");
+  std::filesystem::create_directories(config_dir / "art");
+  QImage image(8, 8, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  ASSERT_TRUE(image.save(QString::fromStdString((root / "img" / "a.bmp").string())));
+  ASSERT_TRUE(image.save(QString::fromStdString((config_dir / "art" / "b.bmp").string())));
+  const qt::BitmapPlaces places{root.string(), config_dir.string(), "intranet:8080"};
+
+  EXPECT_FALSE(qt::FindBitmapFile("http://intranet:8080/img/a.bmp", places).isEmpty());
+  EXPECT_FALSE(qt::FindBitmapFile("art\\b.bmp", places).isEmpty());
+  EXPECT_TRUE(qt::FindBitmapFile("http://intranet:8080/img/missing.bmp", places).isEmpty());
+  const auto items = qt::PreviewItems({UserButtonRow("A", "a.htm", "img/a.bmp")}, places);
+  EXPECT_FALSE(items[0].bitmap.isNull());
+}
+
+}  // namespace
+}  // namespace kgh::test

@@ -1,0 +1,114 @@
+#pragma once
+// The new-configuration wizard as plain data and handlers: four stacked pages, a row of
+// navigation buttons, and on "Step 1" the two ways to build a configuration (from a web server
+// application or empty). A view draws the public controls, forwards the user's events to the
+// handlers named after control and event, and draws the new state.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/Controls.h"
+#include "platform/VirtualDirectorySource.h"
+#include "wizard/WizardServices.h"
+#include "wizard/modWizard.h"
+
+namespace kgh {
+
+class frmWizard {
+ public:
+  // Indexes of cmdNav.
+  enum NavButton { kHelpButton = 0, kCancelButton, kBackButton, kNextButton, kFinishButton };
+  // ShowStep's direction: no effect on what is shown.
+  enum Direction : int16_t { kNoDirection = 0, kBackDirection = 1, kNextDirection = 2 };
+
+  static constexpr int kF1Key = 112;
+  static constexpr int16_t kStepCount = 4;
+  static constexpr int kParkedLeft = -10000;  // twips: where pages that are not shown wait
+  static constexpr const char* kTitlePrefix = "Pallix Browser Configuration Wizard";
+  static constexpr const char* kHelpFile = "MYWIZARD.HLP";
+  static constexpr const char* kNoVirtualDirsMessage = "It appears that no virtual directories are defined for the IIS";
+  static constexpr const char* kVirtualRootsKey = "System\\CurrentControlSet\\Services\\W3SVC\\Parameters\\Virtual Roots";
+
+  explicit frmWizard(WizardServices services = {});
+  frmWizard(const frmWizard&) = delete;
+  frmWizard& operator=(const frmWizard&) = delete;
+
+  // ---- handlers ----
+  void Form_Load();
+  void Form_KeyDown(int KeyCode, int Shift);
+  // Closing the window by any means (Cancel, the window frame).
+  void Form_Unload();
+  void cmdNav_Click(int Index);
+  void cmdEmptyApp_Click();
+  void cmdIIS_Click();
+  void mnuVirtDirSel1_Click(int Index);
+
+  // ---- pages ----
+  void ShowStep(int16_t step, int16_t direction);
+  void UpdateCaption(int16_t step);
+  void UpdateNavButtons(int16_t step);
+
+  // ---- virtual directories and building ----
+  bool ReadMetabaseVirtualDirs();
+  bool ReadRegistryVirtualDirs();
+  void BuildNewConfiguration(std::string appUrlPath, std::string appDirectory);
+
+  // The configuration built while the wizard was open, or "".
+  const std::string& NewConfigFile() const { return new_config_file_; }
+  int16_t CurrentStep() const { return current_step_; }
+  bool HelpRequested() const { return help_requested_; }
+  bool FinishAllowed() const { return finish_allowed_; }
+
+  // The window's texts for ApplyResourceTexts, pointing into the controls below.
+  FormTexts DescribeTexts();
+
+  // ---- controls, in their design state ----
+  std::string Caption = kTitlePrefix;
+  std::string Tag;
+  int Width = 7155, Height = 5055;  // client area, twips
+
+  std::array<forms::Page, 4> fraStep;  // tags "1000", "2000", "2002", "3000"; 7155 x 4425
+  forms::Label Label2;                 // page 0 heading, Tahoma bold 15.75 pt
+  std::map<int, forms::Label> lblStep;  // indexes 0, 1, 2 and 5 (the last on page 3)
+  std::map<int, forms::Control> imgStep;  // pictures, same indexes as lblStep
+  forms::CommandButton cmdIIS;         // picture only; left 2280, top 1440, 1095 x 855
+  forms::Label lblExpl;                // left 3480, top 1440, 3075 x 675
+  forms::CommandButton cmdEmptyApp;    // picture only; left 2280, top 2520
+  forms::Label Label1;                 // left 3480, top 2520
+  forms::CheckBox chkSaveSettings;     // page 3; its value is not used
+
+  forms::Control picNav;                      // the navigation row along the bottom
+  std::array<forms::CommandButton, 5> cmdNav;  // Help, Cancel, Back, Next, Finish
+  static constexpr std::array<int, 5> kNavLeft = {108, 2250, 3435, 4545, 5910};
+
+  forms::MenuItem mnuVirtDir;                   // invisible top-level menu, used as pop-up
+  std::vector<forms::MenuItem> mnuVirtDirSel1;  // item 0 "Dir1" from design; 1..N on demand
+
+  // Index 0 exists and is never used; the entries found occupy 1..N.
+  std::vector<VirtualDirEntry> VirtualDirs;
+
+  // Cancel unloads the wizard; building hides it. Either ends its modal display, and
+  // on_closed tells the view so.
+  bool unloaded = false;
+  bool hidden = false;
+  std::function<void()> on_closed;
+
+ private:
+  void InitPages();
+  void InitNavigation();
+  void InitMenu();
+  void EndModalDisplay();
+  void FillVirtualDirMenu();
+  void OfferVirtualDirs();
+
+  WizardServices services_;
+  int16_t current_step_ = 0;
+  bool help_requested_ = false;
+  bool finish_allowed_ = false;
+  std::string new_config_file_;
+};
+
+}  // namespace kgh
