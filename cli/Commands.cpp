@@ -11,9 +11,6 @@ void RegisterCommands(CLI::App& app, CommandResult& result) {
 #ifdef KGH_WITH_QT_DIALOGS
   RegisterDialogCommands(app, result);
 #endif
-#ifdef KGH_WITH_QT_WIZARD
-  RegisterWizardCommand(app, result);
-#endif
 }
 
 int Fail(const std::string& file, const std::string& reason) {

@@ -19,10 +19,8 @@ void RegisterCommands(CLI::App& app, CommandResult& result);
 void RegisterComponentCommands(CLI::App& app, CommandResult& result);
 void RegisterShowCommand(CLI::App& app, CommandResult& result);
 void RegisterIniCommand(CLI::App& app, CommandResult& result);
-// Only in builds with the Qt front-end.
+// setup, edit and new: only in builds with the Qt front-end.
 void RegisterDialogCommands(CLI::App& app, CommandResult& result);
-// Only in builds with the Qt wizard.
-void RegisterWizardCommand(CLI::App& app, CommandResult& result);
 
 // Prints "orvex-setup: <file>: <reason>" on stderr and returns kExitFailure.
 int Fail(const std::string& file, const std::string& reason);

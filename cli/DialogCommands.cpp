@@ -1,6 +1,7 @@
-// setup and edit: the options dialog itself, shown with the Qt front-end, for people who set up
-// a kiosk from a terminal.
+// setup, edit and new: the options dialog and the wizard themselves, shown with the Qt
+// front-end, for people who set up a kiosk from a terminal.
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include "cli/Commands.h"
@@ -17,16 +18,16 @@ bool HaveDisplay() {
   return false;
 }
 
+// Runs `operation` on a component with the Qt dialogs; its result is the exit status.
 template <typename Operation>
-void RunWithDialogs(const std::string& file, CommandResult& result, Operation operation) {
+void RunWithDialogs(const std::string& subject, CommandResult& result, Operation operation) {
   if (!HaveDisplay()) {
-    result.exit_code = Fail(file, "no display to show the dialog on (set DISPLAY or QT_QPA_PLATFORM)");
+    result.exit_code = Fail(subject, "no display to show the dialog on (set DISPLAY or QT_QPA_PLATFORM)");
     return;
   }
   qt::QtServices qt_services;
   SetupOrvex component(qt_services.Component());
-  operation(component);
-  result.exit_code = kExitOk;
+  result.exit_code = operation(component);
 }
 
 }  // namespace
@@ -43,6 +44,7 @@ void RegisterDialogCommands(CLI::App& app, CommandResult& result) {
   setup->callback([root, target, server, &result] {
     RunWithDialogs(*target, result, [&](SetupOrvex& component) {
       component.SetupOrvexEx(nullptr, *root, *target, *server);
+      return kExitOk;
     });
   });
 
@@ -50,7 +52,21 @@ void RegisterDialogCommands(CLI::App& app, CommandResult& result) {
   CLI::App* edit = app.add_subcommand("edit", "Open the options dialog on a configuration, with its remembered defaults");
   edit->add_option("CONFIG", *config, "Configuration file")->required();
   edit->callback([config, &result] {
-    RunWithDialogs(*config, result, [&](SetupOrvex& component) { component.EditExistingProject(*config); });
+    RunWithDialogs(*config, result, [&](SetupOrvex& component) {
+      component.EditExistingProject(*config);
+      return kExitOk;
+    });
+  });
+
+  // A wizard left without building a configuration prints nothing and fails.
+  CLI::App* wizard = app.add_subcommand("new", "Create a configuration with the wizard and print its path");
+  wizard->callback([&result] {
+    RunWithDialogs("new", result, [](SetupOrvex& component) {
+      const std::string path = component.CreateNew();
+      if (path.empty()) return kExitFailure;
+      std::cout << path << '\n';
+      return kExitOk;
+    });
   });
 }
 

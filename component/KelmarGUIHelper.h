@@ -16,6 +16,15 @@
 extern "C" {
 #endif
 
+/* The dialog operations show their dialog modally and return when it has closed. `parent` is
+ * accepted and not used. In a library built without dialogs they return at once. */
+KGH_API void KelmarGUIHelper_SetupOrvex(const void* parent, const char* root_path, const char* target_path);
+KGH_API void KelmarGUIHelper_SetupOrvexEx(const void* parent, const char* root_path, const char* target_path,
+                                          const char* default_server);
+KGH_API void KelmarGUIHelper_EditExistingProject(const char* config_file);
+/* The path of the configuration the wizard built, or "" when it was cancelled; never NULL. */
+KGH_API char* KelmarGUIHelper_CreateNew(void);
+
 KGH_API int16_t KelmarGUIHelper_CreateStartFile(const char* dest, const char* start_file);
 KGH_API int16_t KelmarGUIHelper_Compile(const char* src_dir, const char* project_file, const char* dest_dir);
 KGH_API void KelmarGUIHelper_FreeString(char* text);

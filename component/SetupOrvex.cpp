@@ -6,6 +6,7 @@
 #include "options/OptionsServices.h"
 #include "options/frmOrvexOptions.h"
 #include "resources/Resources.h"
+#include "wizard/RunWizard.h"
 
 namespace kgh {
 
@@ -56,6 +57,18 @@ bool SetupOrvex::CreateStartFile(const std::string& Dest, const std::string& Sta
   ini.Section = "Browser";
   ini.WriteString("Homepage", StartFile);
   return true;
+}
+
+std::string SetupOrvex::CreateNew() {
+  if (services_.forms == nullptr) return "";  // nowhere to show the wizard: nothing is built
+  WizardServices wizard;
+  wizard.opener = this;
+  wizard.host = services_.wizard_host;
+  wizard.messages = services_.messages;
+  wizard.file_dialogs = services_.file_dialogs;
+  wizard.profile = services_.profile;
+  wizard.flavour = services_.flavour;
+  return RunWizard(wizard, [this](frmWizard& form) { services_.forms->ShowWizard(form); });
 }
 
 bool SetupOrvex::Compile(const std::string&, const std::string&, const std::string&) { return true; }

@@ -14,6 +14,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Module1.h"
 #include "platform/PathFlavour.h"
+#include "wizard/ConfigurationOpener.h"
+#include "wizard/WizardHost.h"
 
 namespace kgh {
 
@@ -40,9 +42,14 @@ struct ComponentServices {
   std::string component_dir;  // where the help file "Pallix.chm" lies
   int screen_width = 0;       // twips, for centring the dialog; 0 leaves it to the view
   int screen_height = 0;
+
+  // For the wizard: hourglass and pop-up menu. Where the virtual directories, the registry,
+  // the folder listing and the computer name come from is the running system's.
+  WizardHost* wizard_host = nullptr;
 };
 
-class SetupOrvex {
+// The wizard builds its configuration through the public class, as a host would.
+class SetupOrvex final : public ConfigurationOpener {
  public:
   explicit SetupOrvex(ComponentServices services = {}) : services_(std::move(services)) {}
 
@@ -54,7 +61,7 @@ class SetupOrvex {
 
   // As Setup, with `DefaultServer` ("server:port") as the dialog's default server.
   void SetupOrvexEx(const void* ParentForm, const std::string& RootPath, const std::string& TargetPath,
-                    const std::string& DefaultServer);
+                    const std::string& DefaultServer) override;
 
   // Opens the options dialog on `ConfigFile` with the root directory and default server that
   // its [PrivateData] section remembers.
@@ -63,7 +70,11 @@ class SetupOrvex {
   // Writes the built-in template to `Dest` (replacing any file there), then sets [Browser]
   // "Homepage" to `StartFile`. False, with nothing created, when the template cannot be
   // written; a failure to set the home page is not reported.
-  bool CreateStartFile(const std::string& Dest, const std::string& StartFile);
+  bool CreateStartFile(const std::string& Dest, const std::string& StartFile) override;
+
+  // Runs the new-configuration wizard and returns the path of the configuration it built, or
+  // "" when the wizard was left without building one.
+  std::string CreateNew();
 
   // Answers true and does nothing else; kept for hosts that call it after building.
   bool Compile(const std::string& SrcDir, const std::string& DORProjectFile, const std::string& DestDir);

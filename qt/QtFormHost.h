@@ -8,6 +8,7 @@ namespace kgh::qt {
 class QtFormHost final : public FormHost {
  public:
   void ShowOptionsDialog(frmOrvexOptions& form) override;
+  void ShowWizard(frmWizard& form) override;
 };
 
 }  // namespace kgh::qt

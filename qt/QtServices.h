@@ -6,6 +6,7 @@
 #include "qt/QtFormHost.h"
 #include "qt/QtHelp.h"
 #include "qt/QtMessageBoxes.h"
+#include "qt/wizard/QtWizardHost.h"
 
 namespace kgh::qt {
 
@@ -20,6 +21,7 @@ class QtServices {
     services.folder_browser = &folder_browser_;
     services.help = &help_;
     services.component_dir = ModuleDirectory();
+    services.wizard_host = &wizard_host_;
     return services;
   }
 
@@ -29,6 +31,7 @@ class QtServices {
   QtFolderBrowser folder_browser_;
   QtHelp help_;
   QtFormHost forms_;
+  QtWizardHost wizard_host_;
 };
 
 }  // namespace kgh::qt

@@ -14,10 +14,13 @@ fi
 flock "$lock" cmake --build "$build" -j2
 
 status=0
+# The kill test times its kills for native speed; under valgrind its saver would rarely finish
+# a write, so it runs natively in ctest only.
+filter="-CrashConsistency.KilledSaves*"
 # The core tests and the reliability tests; the Qt front-end's tests are not core code.
 while IFS= read -r test; do
   echo "== $(basename "$test")"
   valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
-    --trace-children=no --quiet "$test" --gtest_brief=1 || { echo "!! $test" >&2; status=1; }
+    --trace-children=no --quiet "$test" --gtest_brief=1 --gtest_filter="$filter" || { echo "!! $test" >&2; status=1; }
 done < <(find "$build/tests/core" "$build/tests/reliability" -maxdepth 1 -type f -executable -name 'tst_*' 2>/dev/null | sort)
 exit "$status"

@@ -2,9 +2,10 @@
 
 #include "qt/QtApplicationGuard.h"
 #include "qt/QtFileDialogs.h"
+#include "qt/QtFormHost.h"
 #include "qt/QtMessageBoxes.h"
 #include "qt/wizard/QtWizardHost.h"
-#include "qt/wizard/WizardView.h"
+#include "wizard/RunWizard.h"
 
 namespace kgh::qt {
 
@@ -19,15 +20,8 @@ std::string RunWizardDialog(ConfigurationOpener& opener, const WizardQtOptions& 
   if (services.messages == nullptr) services.messages = &messages;
   if (services.file_dialogs == nullptr) services.file_dialogs = &file_dialogs;
 
-  frmWizard form(services);
-  form.Form_Load();
-  {
-    WizardView view(form);
-    if (!form.unloaded && !form.hidden) view.exec();
-  }
-  // A wizard that built a configuration is only hidden; releasing it unloads it.
-  if (!form.unloaded) form.Form_Unload();
-  return form.NewConfigFile();
+  QtFormHost forms;
+  return RunWizard(services, [&forms](frmWizard& form) { forms.ShowWizard(form); });
 }
 
 }  // namespace kgh::qt

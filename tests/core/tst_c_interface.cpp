@@ -43,7 +43,11 @@ TEST_F(LoadedLibrary, AnswersWithAutomationBooleans) {
   EXPECT_EQ(compile(nullptr, "p", "d"), -1);
 }
 
-TEST_F(LoadedLibrary, ExportsOnlyItsCInterface) {
+TEST_F(LoadedLibrary, ExportsEveryOperationAndNoCoreSymbol) {
+  for (const char* name : {"KelmarGUIHelper_SetupOrvex", "KelmarGUIHelper_SetupOrvexEx",
+                           "KelmarGUIHelper_EditExistingProject", "KelmarGUIHelper_CreateNew",
+                           "KelmarGUIHelper_CreateStartFile", "KelmarGUIHelper_Compile", "KelmarGUIHelper_FreeString"})
+    EXPECT_NE(dlsym(handle_, name), nullptr) << name;
   EXPECT_EQ(dlsym(handle_, "_ZN3kgh10SetupOrvex15CreateStartFileERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEES8_"),
             nullptr);
 }

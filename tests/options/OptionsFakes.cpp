@@ -1,5 +1,7 @@
 #include "OptionsFakes.h"
 
+#include "wizard/frmWizard.h"
+
 #include <gtest/gtest.h>
 
 #include "component/SetupOrvex.h"
@@ -81,6 +83,12 @@ void FakeDialogHost::ShowDomainDialog(dlgDomain& dialog) {
 bool FakeDialogHost::SetFocus(const forms::Control& control) {
   focus_requests.push_back(control.name);
   return focus_succeeds;
+}
+
+void ScriptedFormHost::ShowWizard(frmWizard& form) {
+  ++wizards_shown;
+  if (wizard_script) wizard_script(form);
+  EXPECT_TRUE(form.unloaded || form.hidden) << "the wizard was left open";
 }
 
 void ScriptedFormHost::ShowOptionsDialog(frmOrvexOptions& form) {

@@ -79,6 +79,11 @@ class ScriptedFormHost final : public FormHost {
   int shown = 0;
   std::string config_path, root_dir, def_server;  // the dialog's fields when it was shown
   void ShowOptionsDialog(frmOrvexOptions& form) override;
+
+  // The wizard: `wizard_script` clicks in it; it must close or hide itself before returning.
+  std::function<void(frmWizard&)> wizard_script;
+  int wizards_shown = 0;
+  void ShowWizard(frmWizard& form) override;
 };
 
 // Files in memory, for dialogs working on Windows paths on any system.

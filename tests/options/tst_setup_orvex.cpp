@@ -5,6 +5,8 @@
 
 #include "OptionsFakes.h"
 #include "component/SetupOrvex.h"
+#include "platform/ComputerName.h"
+#include "wizard/frmWizard.h"
 
 namespace kgh::test {
 namespace {
@@ -123,6 +125,42 @@ TEST_F(SetupOrvexOperations, FromTheHostsCallThroughTheEntryDialogsToTheFile) {
                        "DefaultRoot=/srv/shop\r\n"),
             std::string::npos)
       << bytes;
+}
+
+TEST_F(SetupOrvexOperations, CreateNewBuildsTheConfigurationOpensItAndReturnsItsPath) {
+  WriteBytes(dir.File("index.htm"), "<html></html>");
+  const std::string file = dir.File("kiosk.ini");
+  fx.files.choices = {file};
+  forms.wizard_script = [](frmWizard& wizard) {
+    wizard.cmdNav_Click(frmWizard::kNextButton);
+    wizard.cmdEmptyApp_Click();
+  };
+  forms.script = [](frmOrvexOptions& form) { form.cmdOK_Click(); };
+  EXPECT_EQ(Component().CreateNew(), file);
+
+  const std::string computer = SystemComputerName().ComputerName();
+  EXPECT_EQ(forms.config_path, file);
+  EXPECT_EQ(forms.root_dir, dir.path().string());
+  EXPECT_EQ(forms.def_server, computer);
+  CIniFile2 ini;
+  ini.INIFile = file;
+  EXPECT_EQ(ReadBrowserSettings(ini).home_page, "http://" + computer + "/index.htm");
+  EXPECT_EQ(ReadDomains(ini), (std::vector<std::string>{"javascript:", "mailto:", "res:", "about:",
+                                                         "http://" + computer, "https://" + computer}));
+  EXPECT_EQ(ReadPrivateData(ini).default_server, computer) << "the options dialog saved on OK";
+}
+
+TEST_F(SetupOrvexOperations, CreateNewReturnsNothingWhenTheWizardIsCancelled) {
+  fx.files.choices = {""};
+  forms.wizard_script = [](frmWizard& wizard) {
+    wizard.cmdNav_Click(frmWizard::kNextButton);
+    wizard.cmdEmptyApp_Click();  // the save dialog is cancelled: the wizard stays open
+    EXPECT_FALSE(wizard.hidden);
+    wizard.cmdNav_Click(frmWizard::kCancelButton);
+  };
+  EXPECT_EQ(Component().CreateNew(), "");
+  EXPECT_EQ(forms.shown, 0);
+  EXPECT_TRUE(ListFiles(dir.path()).empty());
 }
 
 }  // namespace
