@@ -3,6 +3,7 @@
 #include "component/FormHost.h"
 #include "config/CIniFile2.h"
 #include "config/ConfigFormat.h"
+#include "config/IniSyntax.h"
 #include "options/OptionsServices.h"
 #include "options/frmOrvexOptions.h"
 #include "resources/Resources.h"
@@ -55,7 +56,7 @@ bool SetupOrvex::CreateStartFile(const std::string& Dest, const std::string& Sta
   CIniFile2 ini(*services_.profile, services_.messages);
   ini.INIFile = Dest;
   ini.Section = "Browser";
-  ini.WriteString("Homepage", StartFile);
+  ini.WriteString("Homepage", StoredValue(StartFile));
   return true;
 }
 

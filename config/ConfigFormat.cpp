@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "config/IniSyntax.h"
+#include "config/PortableProfile.h"
 #include "platform/TextCase.h"
 
 namespace kgh {
@@ -11,6 +13,9 @@ constexpr const char* kBrowser = "Browser";
 constexpr const char* kToolbar = "Toolbar";
 constexpr const char* kDomains = "Domains";
 constexpr const char* kPrivateData = "PrivateData";
+
+// A sub-entry's key in its user section; the reader takes the caption back from after the "_".
+std::string SubEntryKey(std::string_view caption) { return "_" + std::string(caption); }
 
 bool IsOn(CIniFile2& ini, const char* key, int32_t default_value) { return ini.GetInt(key, default_value) != 0; }
 
@@ -39,11 +44,98 @@ void ReadUserButton(CIniFile2& ini, std::string_view line, std::size_t eq, std::
   for (const std::string& entry : SplitSectionText(ini.GetSection())) {
     const auto q = entry.find('=');
     if (entry.empty() || entry[0] != '_' || q == std::string::npos) continue;
-    rows.push_back(SubEntryRow(std::string_view(entry).substr(1, q - 1), entry.substr(q + 1)));
+    // A section read keeps the quotes that a string read would remove; the value was written
+    // for a string read, as the browser reads it.
+    rows.push_back(SubEntryRow(std::string_view(entry).substr(1, q - 1), std::string(Unquote(entry.substr(q + 1)))));
   }
 }
 
+// A line that a section write would refuse takes the whole section with it, and an empty one
+// ends the list early; leaving out only such a line keeps every other entry in the file.
+std::string WritableSectionText(const std::vector<std::string>& lines) {
+  std::vector<std::string> writable;
+  for (const std::string& line : lines)
+    if (!line.empty() && IsWritableSectionLine(line)) writable.push_back(line);
+  return JoinSectionText(writable);
+}
+
+const char* Subject(TypedText kind) {
+  switch (kind) {
+    case TypedText::PageAddress: return "A page address";
+    case TypedText::DefaultServer: return "The default server";
+    case TypedText::RootDirectory: return "The root directory";
+    case TypedText::ButtonCaption: return "A button caption";
+    case TypedText::SubEntryCaption: return "A sub-entry caption";
+    case TypedText::ButtonUrl: return "A button's destination URL";
+    case TypedText::BitmapAddress: return "A bitmap URL";
+    case TypedText::DomainEntry: return "A domain entry";
+  }
+  return "This text";
+}
+
+// The line the saver writes for `text`, read back by the rules a reader applies to it: how the
+// line reads and the text the reader takes from it.
+struct ReadBack {
+  IniLineKind line_kind;
+  std::optional<std::string> text;
+};
+
+ReadBack ReadBackOf(TypedText kind, std::string_view text) {
+  switch (kind) {
+    case TypedText::DomainEntry: {
+      const IniLineView line = ReadIniLine(text, false);
+      return {line.kind, SectionReadOf(line)};
+    }
+    case TypedText::ButtonUrl: {
+      const std::string written = "User1=" + std::string(text);  // every user key reads alike
+      const IniLineView line = ReadIniLine(written, false);
+      return {line.kind, std::string(line.value)};
+    }
+    case TypedText::SubEntryCaption: {
+      const std::string written = SubEntryKey(text) + "=url";
+      const IniLineView line = ReadIniLine(written, false);
+      return {line.kind, std::string(line.name.substr(1))};
+    }
+    case TypedText::PageAddress:
+    case TypedText::DefaultServer:
+    case TypedText::RootDirectory:
+    case TypedText::ButtonCaption:
+    case TypedText::BitmapAddress:
+      break;
+  }
+  const std::string written = "Value=" + StoredValue(text);
+  const IniLineView line = ReadIniLine(written, false);
+  return {line.kind, std::string(Unquote(line.value))};
+}
+
 }  // namespace
+
+std::string WhyNotStoredAsTyped(TypedText kind, std::string_view text) {
+  const std::string subject = Subject(kind);
+  // A line break cannot be predicted line by line: the rest would be a line of its own.
+  if (!IsWritableValue(text))
+    return subject + " cannot contain a line break or a NUL character: the browser would read the rest as "
+                     "another line of its configuration.";
+  const ReadBack read = ReadBackOf(kind, text);
+  if (read.text == text) return "";
+  switch (read.line_kind) {
+    case IniLineKind::Header:
+      return subject + " cannot begin with \"[\" and contain \"]\": the browser would read it as a section header.";
+    case IniLineKind::Comment:
+      return subject + " cannot begin with \";\": the browser would read it as a comment.";
+    case IniLineKind::Blank:
+      return subject + " cannot be made only of blanks: the browser would read it as an empty line and skip it.";
+    case IniLineKind::Entry:
+    case IniLineKind::Bare:
+      break;
+  }
+  // The key ends at the first "=", whatever blanks the caption has.
+  if (kind == TypedText::SubEntryCaption && text.find('=') != std::string_view::npos)
+    return subject + " cannot contain \"=\": the browser would end the caption at the first \"=\".";
+  if (TrimIniBlanks(text) != text)
+    return subject + " cannot begin or end with a blank: the browser would drop the blank.";
+  return subject + " cannot have blanks around \"=\": the browser would drop them.";
+}
 
 int EngineFromStored(int32_t stored) { return (stored == 1 || stored == 2) ? stored : 3; }
 
@@ -64,8 +156,8 @@ BrowserSettings ReadBrowserSettings(CIniFile2& ini) {
 
 void WriteBrowserSettings(CIniFile2& ini, const BrowserSettings& s) {
   ini.Section = kBrowser;
-  ini.WriteString("Homepage", s.home_page);
-  ini.WriteString("ErrorPage", s.error_page);
+  ini.WriteString("Homepage", StoredValue(s.home_page));
+  ini.WriteString("ErrorPage", StoredValue(s.error_page));
   ini.WriteString("DisableContextMenu", std::to_string(s.disable_context_menu));
   ini.WriteString("StatusBar", std::to_string(s.status_bar));
   ini.WriteString("AvoidModem", std::to_string(s.avoid_modem));
@@ -123,15 +215,15 @@ void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows) {
     if (row.tag == kSeparatorButton) {
       lines.emplace_back("Sep");
     } else if (row.IsSubEntry() && have_user_section) {
-      ini.WriteString("_" + WithoutSubEntryMark(row.caption), row.url);
+      ini.WriteString(SubEntryKey(WithoutSubEntryMark(row.caption)), StoredValue(row.url));
       ++counter;
     } else if (row.IsUserKind()) {
       const std::string key = "User" + std::to_string(counter);
       lines.push_back(key + "=" + row.url);
       ini.Section = key;
       ini.DeleteSection();
-      ini.WriteString("Caption", WithoutSubEntryMark(row.caption));
-      ini.WriteString("Bitmap", row.image);
+      ini.WriteString("Caption", StoredValue(WithoutSubEntryMark(row.caption)));
+      ini.WriteString("Bitmap", StoredValue(row.image));
       have_user_section = true;
       ++counter;
     } else {
@@ -140,7 +232,7 @@ void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows) {
   }
   ini.Section = kToolbar;
   ini.DeleteSection();
-  ini.WriteSection(JoinSectionText(lines));
+  ini.WriteSection(WritableSectionText(lines));
 }
 
 std::vector<std::string> ReadDomains(CIniFile2& ini) {
@@ -151,7 +243,7 @@ std::vector<std::string> ReadDomains(CIniFile2& ini) {
 void WriteDomains(CIniFile2& ini, const std::vector<std::string>& domains) {
   ini.Section = kDomains;
   ini.DeleteSection();
-  ini.WriteSection(JoinSectionText(domains));
+  ini.WriteSection(WritableSectionText(domains));
 }
 
 PrivateData ReadPrivateData(CIniFile2& ini) {
@@ -161,8 +253,8 @@ PrivateData ReadPrivateData(CIniFile2& ini) {
 
 void WritePrivateData(CIniFile2& ini, const PrivateData& data) {
   ini.Section = kPrivateData;
-  ini.WriteString("DefaultServer", data.default_server);
-  ini.WriteString("DefaultRoot", data.default_root);
+  ini.WriteString("DefaultServer", StoredValue(data.default_server));
+  ini.WriteString("DefaultRoot", StoredValue(data.default_root));
 }
 
 std::vector<std::string> SplitSectionText(std::string_view text) {

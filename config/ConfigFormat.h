@@ -37,7 +37,7 @@ struct BrowserSettings {
 int EngineFromStored(int32_t stored);
 
 BrowserSettings ReadBrowserSettings(CIniFile2& ini);
-// Writes the nine keys one by one, in the file's key order.
+// Writes the nine keys one by one, in the file's key order; the pages as StoredValue makes them.
 void WriteBrowserSettings(CIniFile2& ini, const BrowserSettings& settings);
 
 // ---- [Toolbar] and the user sections ----
@@ -67,13 +67,17 @@ ToolbarEntry SubEntryRow(std::string_view caption, std::string url);
 // Reads [Toolbar] and the user sections it names; leaves `ini.Section` at the last section read.
 std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini);
 // Rewrites every user section, then replaces [Toolbar]. A sub-entry with no user button above
-// it is stored as a user button of its own, so that nothing the user entered is lost.
+// it is stored as a user button of its own, so that nothing the user entered is lost. Captions,
+// bitmaps and sub-entry URLs are written as StoredValue makes them. A [Toolbar] line that a
+// section write refuses (a line break, or text read as a header) is left out on its own, so one
+// bad row cannot cost the whole section.
 void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows);
 
 // ---- [Domains] ----
 
 std::vector<std::string> ReadDomains(CIniFile2& ini);
-// Removes [Domains] and writes it anew at the end of the file.
+// Removes [Domains] and writes it anew at the end of the file, leaving out on their own the
+// entries that a section write refuses and empty ones.
 void WriteDomains(CIniFile2& ini, const std::vector<std::string>& domains);
 
 // ---- [PrivateData] ----
@@ -85,6 +89,25 @@ struct PrivateData {
 
 PrivateData ReadPrivateData(CIniFile2& ini);
 void WritePrivateData(CIniFile2& ini, const PrivateData& data);
+
+// ---- What a user may type ----
+
+// The texts a user types into the dialogs, by where the saver puts them. Values (pages, server,
+// root, captions, bitmaps) are quoted where needed; the others land in section text as typed.
+enum class TypedText {
+  PageAddress,      // home page, error page
+  DefaultServer,
+  RootDirectory,
+  ButtonCaption,    // a user button's caption
+  SubEntryCaption,  // a sub-entry's caption without its mark: the key after "_"
+  ButtonUrl,        // the text after "User<n>=" in [Toolbar]
+  BitmapAddress,
+  DomainEntry,      // a bare line of [Domains]
+};
+
+// "" when a reader (the browser included) gets `text` back exactly as typed from what the saver
+// writes for it; otherwise a short reason for the user, in plain words.
+std::string WhyNotStoredAsTyped(TypedText kind, std::string_view text);
 
 // ---- Section text ----
 

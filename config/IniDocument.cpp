@@ -1,6 +1,7 @@
 #include "config/IniDocument.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "config/IniSyntax.h"
 #include "platform/TextCase.h"
@@ -82,9 +83,7 @@ std::vector<std::string> IniDocument::SectionLines(std::string_view section) con
   const auto span = FindSection(section);
   if (!span) return out;
   for (std::size_t i = span->header + 1; i < span->end; ++i) {
-    const IniLineView view = ReadIniLine(lines_[i].text, false);
-    if (view.kind == IniLineKind::Entry) out.push_back(std::string(view.name) + "=" + std::string(view.value));
-    else if (view.kind == IniLineKind::Bare) out.emplace_back(view.name);
+    if (auto read = SectionReadOf(ReadIniLine(lines_[i].text, false))) out.push_back(std::move(*read));
   }
   return out;
 }

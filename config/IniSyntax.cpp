@@ -16,6 +16,25 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
+std::string StoredValue(std::string_view typed) {
+  if (Unquote(TrimIniBlanks(typed)) == typed) return std::string(typed);
+  return '"' + std::string(typed) + '"';
+}
+
+std::optional<std::string> SectionReadOf(const IniLineView& line) {
+  switch (line.kind) {
+    case IniLineKind::Entry:
+      return std::string(line.name) + "=" + std::string(line.value);
+    case IniLineKind::Bare:
+      return std::string(line.name);
+    case IniLineKind::Blank:
+    case IniLineKind::Comment:
+    case IniLineKind::Header:
+      break;
+  }
+  return std::nullopt;
+}
+
 IniLineView ReadIniLine(std::string_view text, bool first_line) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (first_line && text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());

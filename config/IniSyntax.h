@@ -2,6 +2,7 @@
 // How one line of an INI file reads: a section header, an entry, a bare line, a comment or a
 // blank line. Shared by the document model and anything that must predict how a written line
 // will be read back.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,14 @@ std::string_view TrimIniBlanks(std::string_view text);
 
 // A value as a string read returns it: one pair of matching outer quotes removed.
 std::string_view Unquote(std::string_view value);
+
+// The text to write as a value so that a string read returns exactly `typed`. Only a value that
+// a bare read would change (outer blanks, a matching pair of outer quotes) is wrapped in double
+// quotes, so every other value is stored byte for byte as typed.
+std::string StoredValue(std::string_view typed);
+
+// A line as a section read returns it: an entry as key=value without blanks around "=", a bare
+// line trimmed; nothing for blank, comment and header lines.
+std::optional<std::string> SectionReadOf(const IniLineView& line);
 
 }  // namespace kgh

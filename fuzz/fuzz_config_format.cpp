@@ -17,15 +17,10 @@ namespace {
 
 const std::string kFile = "Orvex.INI";
 
-// A string read trims and unquotes, so a written caption, bitmap or page reads back so.
-std::string AsReadBack(std::string_view written) { return std::string(Unquote(TrimIniBlanks(written))); }
-
 // How a row reads back after a save: separators in the dialog's form ("Sep=1" reads as the
-// catalogue row), user texts as a string read returns them.
+// catalogue row); every text as it was, since values that a plain read would change are quoted.
 ToolbarEntry AsSaved(const ToolbarEntry& row) {
-  if (row.tag == kSeparatorButton) return StandardButtonRow(kSeparatorButton);
-  if (!row.IsUserKind() || row.IsSubEntry()) return row;
-  return UserButtonRow(AsReadBack(row.caption), row.url, AsReadBack(row.image));
+  return row.tag == kSeparatorButton ? StandardButtonRow(kSeparatorButton) : row;
 }
 
 // Sub-entries whose captions are equal ignoring case share one key: only the last URL stays,
@@ -77,8 +72,7 @@ void CheckBrowser(CIniFile2& ini) {
   Require(read.browser_engine >= 1 && read.browser_engine <= 3, "engine 1 to 3");
   WriteBrowserSettings(ini, read);
   const BrowserSettings again = ReadBrowserSettings(ini);
-  Require(again.home_page == AsReadBack(read.home_page) && again.error_page == AsReadBack(read.error_page),
-          "pages read back");
+  Require(again.home_page == read.home_page && again.error_page == read.error_page, "pages read back");
   Require(again.browser_engine == read.browser_engine && again.status_bar == read.status_bar &&
               again.full_screen == read.full_screen && again.small_toolbar == read.small_toolbar &&
               again.close_kelmar == read.close_kelmar && again.avoid_modem == read.avoid_modem &&

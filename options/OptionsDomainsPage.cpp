@@ -37,13 +37,13 @@ void frmOrvexOptions::ChangeDomainEntry() {
   const int index = lstDomains.list_index;
   if (index < 0 || static_cast<std::size_t>(index) >= lstDomains.items.size() || services_.host == nullptr) return;
   std::string& entry = lstDomains.items[static_cast<std::size_t>(index)];
-  dlgDomain dialog;
+  dlgDomain dialog(services_);
   if (dialog.Start(*services_.host, entry)) entry = dialog.SelectedText();
 }
 
 void frmOrvexOptions::AddDomainEntry() {
   if (services_.host == nullptr) return;
-  dlgDomain dialog;
+  dlgDomain dialog(services_);
   // The selection stays where it was.
   if (dialog.Start(*services_.host, "")) lstDomains.items.push_back(dialog.SelectedText());
 }

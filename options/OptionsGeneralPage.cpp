@@ -61,6 +61,13 @@ void frmOrvexOptions::cmdBrowseDir_Click() {
 }
 
 void frmOrvexOptions::cmdChangeRoot_Click() {
+  // A server the file cannot hold would be copied into every address, and lines of the lists
+  // holding it could not be saved.
+  if (const std::string why = WhyNotStoredAsTyped(TypedText::DefaultServer, txtServer.text); !why.empty()) {
+    Warn(why);
+    SafeSetFocus(txtServer);
+    return;
+  }
   if (Ask("This will change all URLs where the previous root resides. Do you want to continue?") != MessageAnswer::Yes)
     return;
   ChangeServerInUrls(def_server_, txtServer.text);

@@ -175,6 +175,9 @@ void frmOrvexOptions::IndentToolbarButton() {
   for (std::size_t q = position; q-- > 0;) {
     const ToolbarEntry& above = lstButtons.rows[q];
     if (above.IsUserKind() && !HasSubEntryMark(above.caption)) {
+      // The caption becomes a key of the user section, which holds less than a value does.
+      if (const std::string why = WhyNotStoredAsTyped(TypedText::SubEntryCaption, row.caption); !why.empty())
+        return Warn(why);
       row.caption = std::string(kSubEntryMark) + row.caption;
       return;
     }

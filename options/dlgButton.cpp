@@ -1,5 +1,6 @@
 #include "options/dlgButton.h"
 
+#include "config/ConfigFormat.h"
 #include "options/OptionsDialogHost.h"
 #include "options/PageAddress.h"
 #include "options/TextSelection.h"
@@ -127,12 +128,37 @@ void dlgButton::Warn(const char* text, MessageIcon icon) {
   AskUser(services_, request);
 }
 
+// The first box whose text the file cannot hold as typed gets the focus and the reason. A
+// sub-entry's URL is held to a button's rules: outdenting it makes it a button's URL.
+bool dlgButton::RefuseUnstorableTexts() {
+  const bool sub_entry = HasSubEntryMark(txtCaption.text);
+  const struct {
+    const forms::TextBox& box;
+    TypedText kind;
+    std::string text;
+  } checks[] = {
+      {txtCaption, sub_entry ? TypedText::SubEntryCaption : TypedText::ButtonCaption,
+       WithoutSubEntryMark(txtCaption.text)},
+      {txtURL, TypedText::ButtonUrl, txtURL.text},
+      {txtBitmap, TypedText::BitmapAddress, txtBitmap.text},
+  };
+  for (const auto& check : checks) {
+    const std::string why = WhyNotStoredAsTyped(check.kind, check.text);
+    if (why.empty()) continue;
+    Warn(why.c_str(), MessageIcon::Exclamation);
+    SafeSetFocus(check.box);
+    return true;
+  }
+  return false;
+}
+
 void dlgButton::OKButton_Click() {
   const ButtonTypeId type = SelectedType();
   if (type == 0) return;  // no kind chosen yet: OK is ignored
   if (type == kUserButton) {
     if (txtCaption.text.empty()) return Warn("Please enter button's caption", MessageIcon::Critical);
     if (txtURL.text.empty()) return Warn("Please enter destination URL for this button", MessageIcon::None);
+    if (RefuseUnstorableTexts()) return;
     ButtonCaption = txtCaption.text;
     ButtonURL = txtURL.text;
     ButtonBitmap = txtBitmap.text;

@@ -72,6 +72,7 @@ class dlgButton {
   std::string ChooseFile(const char* title, const char* description, const char* extensions);
   std::string BitmapAddressFor(const std::string& file) const;
   void Warn(const char* text, MessageIcon icon);
+  bool RefuseUnstorableTexts();
   void Unload();
 
   OptionsServices services_;

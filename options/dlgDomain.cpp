@@ -1,6 +1,9 @@
 #include "options/dlgDomain.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "config/ConfigFormat.h"
 
 #include "options/OptionsDialogHost.h"
 #include "options/TextSelection.h"
@@ -12,7 +15,7 @@ const std::array<const char*, 8> dlgDomain::kPresets = {
     "http://10.*.*.*", "https://10.*.*.*", "http://<<localnetwork>>", "https://<<localnetwork>>",
 };
 
-dlgDomain::dlgDomain() {
+dlgDomain::dlgDomain(OptionsServices services) : services_(std::move(services)) {
   Label1.name = "Label1";
   Label1.caption = "&Enter domain (such as http://somehost) or IP mask (such as 192.168.*.*)";
   cmbDomain.name = "cmbDomain";
@@ -30,12 +33,23 @@ bool dlgDomain::Start(OptionsDialogHost& Parent, const std::string& InitText) {
   cmbDomain.text = InitText;
   confirmed_ = false;
   hidden = false;
+  parent_ = &Parent;
   Parent.ShowDomainDialog(*this);
+  parent_ = nullptr;
   return confirmed_;
 }
 
 void dlgDomain::OKButton_Click() {
   if (cmbDomain.text.empty()) return;  // an empty entry cannot be confirmed; no message
+  if (const std::string why = WhyNotStoredAsTyped(TypedText::DomainEntry, cmbDomain.text); !why.empty()) {
+    MessageRequest request;
+    request.text = why;
+    request.buttons = MessageButtons::Ok;
+    request.icon = MessageIcon::Exclamation;
+    AskUser(services_, request);
+    SafeSetFocus(cmbDomain);
+    return;
+  }
   confirmed_ = true;
   hidden = true;
   EndModal();
@@ -51,6 +65,10 @@ void dlgDomain::Form_QueryUnload() { CancelButton_Click(); }
 void dlgDomain::cmbDomain_GotFocus() {
   cmbDomain.sel_start = 0;
   cmbDomain.sel_length = std::min(kAddressSelectionLength, cmbDomain.text.size());
+}
+
+void dlgDomain::SafeSetFocus(const forms::Control& control) {
+  if (parent_ != nullptr) parent_->SetFocus(control);
 }
 
 void dlgDomain::EndModal() {

@@ -1,11 +1,13 @@
 #pragma once
 // The dialog for one allowed-domain entry: an editable combo box with typical entries, OK and
-// Cancel. It checks only that the entry is not empty; the text is stored as typed.
+// Cancel. It refuses an empty entry silently and one the file cannot hold as typed with the
+// reason; what it confirms is stored as typed.
 #include <array>
 #include <functional>
 #include <string>
 
 #include "forms/Controls.h"
+#include "options/OptionsServices.h"
 
 namespace kgh {
 
@@ -13,7 +15,8 @@ class OptionsDialogHost;
 
 class dlgDomain {
  public:
-  dlgDomain();
+  // `services` shows the message that says why an entry cannot be stored.
+  explicit dlgDomain(OptionsServices services = {});
 
   // Fills the presets, puts `InitText` into the edit field and shows the dialog modally over
   // `Parent`. True when the user confirmed a non-empty entry.
@@ -27,6 +30,7 @@ class dlgDomain {
   // Closing through the window frame: the same as Cancel.
   void Form_QueryUnload();
   void cmbDomain_GotFocus();
+  void SafeSetFocus(const forms::Control& control);
 
   bool Confirmed() const { return confirmed_; }
 
@@ -47,6 +51,8 @@ class dlgDomain {
  private:
   void EndModal();
 
+  OptionsServices services_;
+  OptionsDialogHost* parent_ = nullptr;  // while Start shows the dialog
   bool confirmed_ = false;
 };
 

@@ -161,8 +161,32 @@ void frmOrvexOptions::cmdHelp_Click() {
 }
 
 void frmOrvexOptions::cmdOK_Click() {
+  if (RefuseUnstorableTexts()) return;
   Save();
   Unload();
+}
+
+// All four boxes are on the General page, which is brought forward so the box can take the focus.
+bool frmOrvexOptions::RefuseUnstorableTexts() {
+  const struct {
+    const forms::TextBox& box;
+    TypedText kind;
+  } checks[] = {
+      {txtHome, TypedText::PageAddress},
+      {txtError, TypedText::PageAddress},
+      {txtServer, TypedText::DefaultServer},
+      {txtRoot, TypedText::RootDirectory},
+  };
+  for (const auto& check : checks) {
+    const std::string why = WhyNotStoredAsTyped(check.kind, check.box.text);
+    if (why.empty()) continue;
+    Warn(why);
+    tbsOptions.selected = kGeneralPage;
+    tbsOptions_Click();
+    SafeSetFocus(check.box);
+    return true;
+  }
+  return false;
 }
 
 void frmOrvexOptions::cmdCancel_Click() { Unload(); }
@@ -200,6 +224,14 @@ void frmOrvexOptions::Save() {
   if (!txtServer.text.empty()) def_server_ = txtServer.text;
   if (!txtRoot.text.empty()) root_dir_ = txtRoot.text;
   WritePrivateData(*ini_, {def_server_, root_dir_});
+}
+
+void frmOrvexOptions::Warn(const std::string& text) {
+  MessageRequest request;
+  request.text = text;
+  request.buttons = MessageButtons::Ok;
+  request.icon = MessageIcon::Exclamation;
+  AskUser(services_, request);
 }
 
 MessageAnswer frmOrvexOptions::Ask(const std::string& text) {

@@ -150,6 +150,8 @@ class frmOrvexOptions {
 
   void Unload();
   MessageAnswer Ask(const std::string& text);
+  void Warn(const std::string& text);
+  bool RefuseUnstorableTexts();
   std::string AddressForChosenFile(const std::string& file) const;
   void RemoveDomainEntry();
 

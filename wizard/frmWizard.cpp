@@ -29,7 +29,7 @@ ControlTexts Menu(forms::MenuItem& item) { return ControlTexts{"Menu", &item.cap
 
 }  // namespace
 
-frmWizard::frmWizard(WizardServices services) : services_(std::move(services)) {
+frmWizard::frmWizard(const WizardServices& services) : services_(services) {
   InitPages();
   InitNavigation();
   InitMenu();

@@ -32,7 +32,7 @@ class frmWizard {
   static constexpr const char* kNoVirtualDirsMessage = "It appears that no virtual directories are defined for the IIS";
   static constexpr const char* kVirtualRootsKey = "System\\CurrentControlSet\\Services\\W3SVC\\Parameters\\Virtual Roots";
 
-  explicit frmWizard(WizardServices services = {});
+  explicit frmWizard(const WizardServices& services = {});
   frmWizard(const frmWizard&) = delete;
   frmWizard& operator=(const frmWizard&) = delete;
 
@@ -54,7 +54,7 @@ class frmWizard {
   // ---- virtual directories and building ----
   bool ReadMetabaseVirtualDirs();
   bool ReadRegistryVirtualDirs();
-  void BuildNewConfiguration(std::string appUrlPath, std::string appDirectory);
+  void BuildNewConfiguration(const std::string& appUrlPath, std::string appDirectory);
 
   // The configuration built while the wizard was open, or "".
   const std::string& NewConfigFile() const { return new_config_file_; }

@@ -27,7 +27,7 @@ std::vector<std::string> AllowedDomains(const std::string& computer_name) {
 
 }  // namespace
 
-void frmWizard::BuildNewConfiguration(std::string appUrlPath, std::string appDirectory) {
+void frmWizard::BuildNewConfiguration(const std::string& appUrlPath, std::string appDirectory) {
   char separator = PathSeparator(services_.flavour);
   if (!appDirectory.empty() && appDirectory.back() == separator) appDirectory.pop_back();
 

@@ -1,6 +1,8 @@
 // The POSIX file store: read whole files, replace them through a temporary file beside the
 // target that is flushed to disk and renamed over it.
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +61,34 @@ std::string TemporaryNameFor(const std::string& target) {
   const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
   // The process id keeps the names of processes forked with the same random state apart.
   return dir + "." + name + "." + std::to_string(getpid()) + "." + std::to_string(random() % 1000000000ULL) + ".tmp";
+}
+
+// Whether `entry` is a temporary file that a write of `name` left behind in a process that is
+// gone (killed before its rename): ".<name>.<pid>.<number>.tmp" with no such process alive.
+bool IsAbandonedTemporary(const std::string& entry, const std::string& name) {
+  const std::string prefix = "." + name + ".";
+  constexpr std::string_view kSuffix = ".tmp";
+  if (entry.size() <= prefix.size() + kSuffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+      entry.compare(entry.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0)
+    return false;
+  const std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - kSuffix.size());
+  const auto dot = middle.find('.');
+  if (dot == 0 || dot == std::string::npos || middle.find_first_not_of("0123456789.") != std::string::npos) return false;
+  const long pid = std::stol(middle.substr(0, dot));
+  return pid > 0 && pid != getpid() && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Nothing else would ever remove what a killed write left; the next write of the same file does.
+void RemoveAbandonedTemporaries(const std::string& target) {
+  const auto slash = target.find_last_of('/');
+  const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  DIR* listing = opendir(dir.c_str());
+  if (listing == nullptr) return;
+  while (const dirent* entry = readdir(listing)) {
+    if (IsAbandonedTemporary(entry->d_name, name)) (void)unlinkat(dirfd(listing), entry->d_name, 0);
+  }
+  closedir(listing);
 }
 
 class PosixFileStore final : public FileStore {
@@ -139,6 +169,7 @@ class PosixFileStore final : public FileStore {
       return false;
     }
     SyncDirectoryOf(target);
+    RemoveAbandonedTemporaries(target);
     return true;
   }
 

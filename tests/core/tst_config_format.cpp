@@ -2,10 +2,14 @@
 // [Toolbar] lines to rows and back, [Domains] and [PrivateData].
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <set>
 
 #include "component/SetupOrvex.h"
 #include "config/ConfigFormat.h"
+#include "config/IniSyntax.h"
 #include "resources/Resources.h"
 #include "support/TempDir.h"
 
@@ -161,6 +165,156 @@ TEST_F(ConfigFile, DomainsAndPrivateDataRoundTrip) {
             "[PrivateData]\r\nDefaultServer=srv:80\r\nDefaultRoot=/var/www\r\n[Domains]\r\nhttp://192.168.*.*\r\nmailto:\r\n");
   WriteDomains(ini, {});
   EXPECT_TRUE(ReadDomains(ini).empty());
+}
+
+// ---- texts as typed ----
+
+// Hostile texts for every place a user types into; NUL and line breaks included.
+const std::vector<std::string> kTypedTexts = {
+    "http://plain/", "", " lead", "trail ", "\tboth\t", "   ", "\"quoted\"", "'single'", "\"", "\"open",
+    "a=b", "a = b", "a =b", "=x", ";semi", " ;semi", "[Evil]", "  [Evil]", "[open", "close]", "a\rb", "a\nb",
+    "a\r\n[Evil]", std::string("a\0[Evil]", 8), "\r\n[Evil]\r\nk=v",
+};
+
+TEST_F(ConfigFile, ValuesAreQuotedExactlyWhenABareReadWouldChangeThem) {
+  const struct {
+    std::string typed;
+    std::string stored;
+  } cases[] = {
+      {"http://a/b.htm", "http://a/b.htm"}, {"", ""},
+      {" lead", "\" lead\""},               {"trail\t", "\"trail\t\""},
+      {"\"quoted\"", "\"\"quoted\"\""},   {"'single'", "\"'single'\""},
+      {"\"open", "\"open"},                 {"a \"b\" c", "a \"b\" c"},
+      {"'", "'"},                           {"\"'", "\"'"},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(file, "");
+    CIniFile2 ini = Ini();
+    BrowserSettings settings;
+    settings.home_page = c.typed;
+    WriteBrowserSettings(ini, settings);
+    EXPECT_NE(ReadBytes(file).find("\r\nHomepage=" + c.stored + "\r\n"), std::string::npos) << c.typed;
+    EXPECT_EQ(ReadBrowserSettings(ini).home_page, c.typed);
+  }
+}
+
+class TypedTextInTheFile : public ConfigFile {
+ protected:
+  // Writes `text` where the saver puts that kind of text, between neighbours, and reads it
+  // back as the dialog does; nullopt when the reader finds no such text at all.
+  std::optional<std::string> WriteAndReadBack(TypedText kind, const std::string& text) {
+    WriteBytes(file, "");
+    CIniFile2 ini = Ini();
+    switch (kind) {
+      case TypedText::PageAddress: {
+        BrowserSettings settings;
+        settings.error_page = text;
+        WriteBrowserSettings(ini, settings);
+        return ReadBrowserSettings(ini).error_page;
+      }
+      case TypedText::DefaultServer:
+        WritePrivateData(ini, {text, "r"});
+        return ReadPrivateData(ini).default_server;
+      case TypedText::RootDirectory:
+        WritePrivateData(ini, {"s", text});
+        return ReadPrivateData(ini).default_root;
+      case TypedText::DomainEntry: {
+        WriteDomains(ini, {"before", text, "after"});
+        std::vector<std::string> read = ReadDomains(ini);
+        EXPECT_TRUE(read.size() >= 2 && read.front() == "before" && read.back() == "after") << "neighbours lost";
+        if (read.size() != 3) return std::nullopt;
+        return read[1];
+      }
+      default:
+        return ToolbarReadBack(ini, kind, text);
+    }
+  }
+
+  std::optional<std::string> ToolbarReadBack(CIniFile2& ini, TypedText kind, const std::string& text) {
+    ToolbarEntry button = UserButtonRow("c", "u", "b");
+    if (kind == TypedText::ButtonCaption) button.caption = text;
+    if (kind == TypedText::ButtonUrl) button.url = text;
+    if (kind == TypedText::BitmapAddress) button.image = text;
+    std::vector<ToolbarEntry> rows = {StandardButtonRow(1), button, StandardButtonRow(2)};
+    if (kind == TypedText::SubEntryCaption) rows.insert(rows.begin() + 2, SubEntryRow(text, "s"));
+    WriteToolbar(ini, rows);
+    const std::vector<ToolbarEntry> read = ReadToolbar(ini);
+    EXPECT_TRUE(read.size() >= 2 && read.front() == rows.front() && read.back() == rows.back()) << "neighbours lost";
+    if (read.size() != rows.size()) return std::nullopt;
+    const ToolbarEntry& back = read[rows.size() - 2];
+    if (kind == TypedText::ButtonUrl) return back.url;
+    if (kind == TypedText::BitmapAddress) return back.image;
+    if (kind == TypedText::SubEntryCaption)
+      return back.IsSubEntry() ? std::optional(WithoutSubEntryMark(back.caption)) : std::nullopt;
+    return back.caption;
+  }
+
+  // Section headers the file holds, as a reader sees them.
+  std::vector<std::string> Headers() {
+    std::vector<std::string> headers;
+    const std::string bytes = ReadBytes(file);
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+      const std::size_t end = std::min(bytes.find("\r\n", pos), bytes.size());
+      const IniLineView line = ReadIniLine(std::string_view(bytes).substr(pos, end - pos), pos == 0);
+      if (line.kind == IniLineKind::Header) headers.emplace_back(line.name);
+      pos = end + 2;
+    }
+    return headers;
+  }
+};
+
+// The check the dialogs rely on says "" exactly for the texts that come back as typed, and no
+// text ever adds a section or costs its neighbours their place.
+TEST_F(TypedTextInTheFile, TheReasonIsEmptyExactlyWhenTheTextReadsBackAsTyped) {
+  const std::set<std::string> sections = {"Browser", "PrivateData", "Toolbar", "Domains", "User1"};
+  for (TypedText kind : {TypedText::PageAddress, TypedText::DefaultServer, TypedText::RootDirectory,
+                         TypedText::ButtonCaption, TypedText::SubEntryCaption, TypedText::ButtonUrl,
+                         TypedText::BitmapAddress, TypedText::DomainEntry}) {
+    for (const std::string& text : kTypedTexts) {
+      SCOPED_TRACE(::testing::Message() << "kind " << static_cast<int>(kind) << " text [" << text << "]");
+      const std::string why = WhyNotStoredAsTyped(kind, text);
+      EXPECT_EQ(why.empty(), WriteAndReadBack(kind, text) == text) << why;
+      for (const std::string& header : Headers()) EXPECT_TRUE(sections.count(header)) << header;
+    }
+  }
+}
+
+TEST(TypedText, ReasonsNameTheTextAndWhatTheBrowserWouldMakeOfIt) {
+  const struct {
+    TypedText kind;
+    std::string text;
+    std::string why;
+  } cases[] = {
+      {TypedText::DomainEntry, "http://a/", ""},
+      {TypedText::DomainEntry, "a=b", ""},
+      {TypedText::DomainEntry, "[open", ""},
+      {TypedText::DomainEntry, " [Evil] ",
+       "A domain entry cannot begin with \"[\" and contain \"]\": the browser would read it as a section header."},
+      {TypedText::DomainEntry, ";x", "A domain entry cannot begin with \";\": the browser would read it as a comment."},
+      {TypedText::DomainEntry, "  ",
+       "A domain entry cannot be made only of blanks: the browser would read it as an empty line and skip it."},
+      {TypedText::DomainEntry, "a = b",
+       "A domain entry cannot have blanks around \"=\": the browser would drop them."},
+      {TypedText::ButtonUrl, " x", "A button's destination URL cannot begin or end with a blank: the browser would drop the blank."},
+      {TypedText::ButtonUrl, "[Evil]", ""},
+      {TypedText::SubEntryCaption, " a", ""},
+      {TypedText::SubEntryCaption, " a=b",
+       "A sub-entry caption cannot contain \"=\": the browser would end the caption at the first \"=\"."},
+      {TypedText::ButtonCaption, " 'a' ", ""},
+      {TypedText::PageAddress, "x\r\n[Evil]",
+       "A page address cannot contain a line break or a NUL character: the browser would read the rest as another "
+       "line of its configuration."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WhyNotStoredAsTyped(c.kind, c.text), c.why) << c.text;
+}
+
+TEST_F(ConfigFile, ALineTheFileRefusesIsLeftOutAloneNotWithItsSection) {
+  WriteBytes(file, "[Domains]\r\nold\r\n");
+  CIniFile2 ini = Ini();
+  WriteDomains(ini, {"a", "x\r\n[Evil]", "", "[Evil]", "b"});
+  WriteToolbar(ini, {UserButtonRow("A", "a\r\n[Evil]", ""), StandardButtonRow(1)});
+  EXPECT_EQ(ReadBytes(file), "[Domains]\r\na\r\nb\r\n[User1]\r\nCaption=A\r\nBitmap=\r\n[Toolbar]\r\nBack=1\r\n");
 }
 
 }  // namespace

@@ -42,12 +42,12 @@ TEST_F(DomainsPage, ChangeAndDoubleClickEditTheSelectedEntryInPlace) {
   form->cmdDomainOp_Click(frmOrvexOptions::kChangeDomain);
   fx.host.domain_scripts.push_back([](dlgDomain& dialog) {
     EXPECT_EQ(dialog.cmbDomain.text, "http://dee/");
-    TypeDomainAndConfirm("  ")(dialog);
+    TypeDomainAndConfirm("ftp://d/")(dialog);
   });
   form->lstDomains_DblClick();
   fx.host.domain_scripts.push_back(CancelDomainDialog());
   form->lstDomains_DblClick();
-  EXPECT_EQ(form->lstDomains.items, (Domains{"http://a/", "http://b/", "mailto:", "  ", "http://e/"}));
+  EXPECT_EQ(form->lstDomains.items, (Domains{"http://a/", "http://b/", "mailto:", "ftp://d/", "http://e/"}));
   EXPECT_EQ(form->lstDomains.list_index, 3);
 
   form->lstDomains.list_index = -1;
