@@ -181,11 +181,9 @@ TEST_F(ConfigFile, ValuesAreQuotedExactlyWhenABareReadWouldChangeThem) {
     std::string typed;
     std::string stored;
   } cases[] = {
-      {"http://a/b.htm", "http://a/b.htm"}, {"", ""},
-      {" lead", "\" lead\""},               {"trail\t", "\"trail\t\""},
-      {"\"quoted\"", "\"\"quoted\"\""},   {"'single'", "\"'single'\""},
-      {"\"open", "\"open"},                 {"a \"b\" c", "a \"b\" c"},
-      {"'", "'"},                           {"\"'", "\"'"},
+      {"http://a/b.htm", "http://a/b.htm"}, {" lead", "\" lead\""},         {"trail\t", "\"trail\t\""},
+      {"\"quoted\"", "\"\"quoted\"\""},   {"'single'", "\"'single'\""}, {"\"open", "\"open"},
+      {"\"'", "\"'"},
   };
   for (const auto& c : cases) {
     WriteBytes(file, "");
@@ -280,33 +278,15 @@ TEST_F(TypedTextInTheFile, TheReasonIsEmptyExactlyWhenTheTextReadsBackAsTyped) {
   }
 }
 
-TEST(TypedText, ReasonsNameTheTextAndWhatTheBrowserWouldMakeOfIt) {
-  const struct {
-    TypedText kind;
-    std::string text;
-    std::string why;
-  } cases[] = {
-      {TypedText::DomainEntry, "http://a/", ""},
-      {TypedText::DomainEntry, "a=b", ""},
-      {TypedText::DomainEntry, "[open", ""},
-      {TypedText::DomainEntry, " [Evil] ",
-       "A domain entry cannot begin with \"[\" and contain \"]\": the browser would read it as a section header."},
-      {TypedText::DomainEntry, ";x", "A domain entry cannot begin with \";\": the browser would read it as a comment."},
-      {TypedText::DomainEntry, "  ",
-       "A domain entry cannot be made only of blanks: the browser would read it as an empty line and skip it."},
-      {TypedText::DomainEntry, "a = b",
-       "A domain entry cannot have blanks around \"=\": the browser would drop them."},
-      {TypedText::ButtonUrl, " x", "A button's destination URL cannot begin or end with a blank: the browser would drop the blank."},
-      {TypedText::ButtonUrl, "[Evil]", ""},
-      {TypedText::SubEntryCaption, " a", ""},
-      {TypedText::SubEntryCaption, " a=b",
-       "A sub-entry caption cannot contain \"=\": the browser would end the caption at the first \"=\"."},
-      {TypedText::ButtonCaption, " 'a' ", ""},
-      {TypedText::PageAddress, "x\r\n[Evil]",
-       "A page address cannot contain a line break or a NUL character: the browser would read the rest as another "
-       "line of its configuration."},
-  };
-  for (const auto& c : cases) EXPECT_EQ(WhyNotStoredAsTyped(c.kind, c.text), c.why) << c.text;
+// Which texts are refused is settled by the property above; these pin the wording users read.
+TEST(TypedText, ReasonsSayWhatTheBrowserWouldMakeOfTheText) {
+  EXPECT_EQ(WhyNotStoredAsTyped(TypedText::DomainEntry, ";x"),
+            "A domain entry cannot begin with \";\": the browser would read it as a comment.");
+  EXPECT_EQ(WhyNotStoredAsTyped(TypedText::SubEntryCaption, " a=b"),
+            "A sub-entry caption cannot contain \"=\": the browser would end the caption at the first \"=\".");
+  EXPECT_EQ(WhyNotStoredAsTyped(TypedText::PageAddress, "x\r\n[Evil]"),
+            "A page address cannot contain a line break or a NUL character: the browser would read the rest as "
+            "another line of its configuration.");
 }
 
 TEST_F(ConfigFile, ALineTheFileRefusesIsLeftOutAloneNotWithItsSection) {

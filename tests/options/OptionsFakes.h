@@ -1,149 +1,152 @@
 #pragma once
-// Scripted stand-ins for everything modal around the options dialog: each answers from a queue
-// the test fills, records what the user was shown, and fails the test when asked for more than
-// the script holds.
+// The options dialog among scripted fakes: entry dialogs shown by running the next script on
+// them, and a configuration held in memory under a Windows path.
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "component/FormHost.h"
+#include "component/SetupOrvex.h"
 #include "config/PortableProfile.h"
 #include "options/OptionsDialogHost.h"
-#include "options/OptionsServices.h"
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
 #include "options/frmOrvexOptions.h"
-#include "platform/FileStore.h"
-#include "support/TempDir.h"
+#include "support/Fakes.h"
 
 namespace kgh::test {
 
-class ScriptedMessageBoxes final : public MessageBoxService {
- public:
-  std::deque<MessageAnswer> answers;  // for questions; plain messages are answered OK
-  std::vector<MessageRequest> shown;
-  MessageAnswer Show(const MessageRequest& request) override;
-};
+using Op = frmOrvexOptions::ButtonOp;
+inline const std::string kMark(kSubEntryMark);
 
-class ScriptedFileDialogs final : public FileDialogService {
- public:
-  std::deque<std::string> choices;  // "" = the user cancels
-  std::vector<FileDialogRequest> requests;
-  std::string ShowFileDialog(const FileDialogRequest& request) override;
-};
+// Shows a dialog modally by running the next script on it; a script that leaves the dialog
+// open fails the test, as the modal display would never end.
+template <typename Dialog>
+void RunNextScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog) {
+  ASSERT_FALSE(scripts.empty()) << "unexpected dialog: " << dialog.Caption;
+  bool closed = false;
+  dialog.on_closed = [&closed] { closed = true; };
+  const auto script = std::move(scripts.front());
+  scripts.pop_front();
+  script(dialog);
+  EXPECT_TRUE(closed) << dialog.Caption << " was left open";
+  dialog.on_closed = nullptr;
+}
 
-class ScriptedFolderBrowser final : public FolderBrowserService {
- public:
-  struct Request {
-    std::string title;
-    std::string default_dir;
-    std::string pending;  // PendingBrowseFolder while the browser was open
-  };
-  std::deque<std::string> choices;
-  std::vector<Request> requests;
-  std::string BrowseForFolder(const std::string& title, const std::string& default_dir) override;
-};
-
-class RecordingHelp final : public HelpService {
- public:
-  bool engine_callable = true;
-  std::vector<std::string> help_engine_calls;
-  std::vector<std::string> shell_opens;
-  bool ShowHtmlHelp(const std::string& path) override;
-  void ShellOpen(const std::string& path) override;
-};
-
-// Shows an entry dialog by running the next script on it, as the user clicking in it. A script
-// that leaves the dialog open fails the test: the modal display would never end.
 class FakeDialogHost final : public OptionsDialogHost {
  public:
   std::deque<std::function<void(dlgButton&)>> button_scripts;
   std::deque<std::function<void(dlgDomain&)>> domain_scripts;
-  std::vector<std::string> focus_requests;  // control names, in order
-  bool focus_succeeds = false;
-
-  void ShowButtonDialog(dlgButton& dialog) override;
-  void ShowDomainDialog(dlgDomain& dialog) override;
-  bool SetFocus(const forms::Control& control) override;
-};
-
-// Shows the options dialog by running the script on it.
-class ScriptedFormHost final : public FormHost {
- public:
-  std::function<void(frmOrvexOptions&)> script;
-  int shown = 0;
-  std::string config_path, root_dir, def_server;  // the dialog's fields when it was shown
-  void ShowOptionsDialog(frmOrvexOptions& form) override;
-
-  // The wizard: `wizard_script` clicks in it; it must close or hide itself before returning.
-  std::function<void(frmWizard&)> wizard_script;
-  int wizards_shown = 0;
-  void ShowWizard(frmWizard& form) override;
-};
-
-// Files in memory, for dialogs working on Windows paths on any system.
-class MemoryFileStore final : public FileStore {
- public:
-  std::map<std::string, std::string> files;
-  ReadStatus Read(const std::string& path, std::string& bytes, int& error) override;
-  bool Replace(const std::string& path, std::string_view bytes, int& error) override;
-};
-
-// The usual set of fakes, wired into OptionsServices.
-struct OptionsFixture {
-  ScriptedMessageBoxes messages;
-  ScriptedFileDialogs files;
-  ScriptedFolderBrowser folders;
-  RecordingHelp help;
-  FakeDialogHost host;
-  MemoryFileStore memory;
-  PortableProfile memory_profile{memory};
-  std::map<std::string, int32_t> attributes;  // for Windows-path targets
-
-  // Real files through the system's profile functions, native paths.
-  OptionsServices Native();
-  // Files in `memory`, Windows paths, attributes from `attributes`.
-  OptionsServices Windows();
+  std::vector<std::string> focus_requests;  // control names; the requests fail
+  void ShowButtonDialog(dlgButton& dialog) override { RunNextScript(button_scripts, dialog); }
+  void ShowDomainDialog(dlgDomain& dialog) override { RunNextScript(domain_scripts, dialog); }
+  bool SetFocus(const forms::Control& control) override {
+    focus_requests.push_back(control.name);
+    return false;
+  }
 };
 
 // CR LF-terminated lines, as the configuration file holds them.
-std::string IniText(const std::vector<std::string>& lines);
+inline std::string IniText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
 
-// A real configuration file in a fresh folder, and options dialogs opened on it.
-class OptionsDialogTest : public ::testing::Test {
+// The rows' captions, "|"-joined, a sub-entry's mark shown as ">".
+inline std::string Captions(const frmOrvexOptions& form) {
+  std::string out;
+  for (const ToolbarEntry& row : form.lstButtons.rows)
+    out += (out.empty() ? "" : "|") + (row.IsSubEntry() ? ">" + WithoutSubEntryMark(row.caption) : row.caption);
+  return out;
+}
+
+// Up, Down, Left, Right: "+" enabled, "-" disabled.
+inline std::string Arrows(const frmOrvexOptions& form) {
+  std::string out;
+  for (int op : {Op::kUpButton, Op::kDownButton, Op::kOutdentButton, Op::kIndentButton})
+    out += form.cmdButtonOp[static_cast<std::size_t>(op)].enabled ? '+' : '-';
+  return out;
+}
+
+// Everything a user can see of a loaded dialog: the settings on one line, then a line per row
+// (kind, caption, URL, bitmap) and per domain.
+inline std::string Shown(const frmOrvexOptions& f) {
+  std::string out = f.txtHome.text + "|" + f.txtError.text + "|" + f.txtServer.text + "|" + f.txtRoot.text + "|";
+  for (const forms::CheckBox* box : {&f.cbContentMenu, &f.cbStatusBar, &f.cbModem, &f.cbMaximized, &f.cbSmall,
+                                     &f.cbCloseKelmar})
+    out += std::to_string(box->value);
+  out += "|" + f.cmbBrowserType.items.at(static_cast<std::size_t>(f.cmbBrowserType.list_index)).text + "\n";
+  for (const ToolbarEntry& r : f.lstButtons.rows)
+    out += std::to_string(r.tag) + " " + r.caption + " " + r.url + " " + r.image + "\n";
+  for (const std::string& domain : f.lstDomains.items) out += domain + "\n";
+  return out;
+}
+
+inline void PickKind(dlgButton& dialog, ButtonTypeId type) {
+  for (std::size_t i = 0; i < dialog.cmbType.items.size(); ++i)
+    if (dialog.cmbType.items[i].item_data == type) dialog.cmbType.list_index = static_cast<int>(i);
+  dialog.cmbType_Click();
+}
+
+// Scripts for the entry dialogs.
+inline std::function<void(dlgButton&)> ConfirmButton(std::string caption, std::string url, std::string bitmap = "",
+                                                     ButtonTypeId type = kUserButton) {
+  return [=](dlgButton& dialog) {
+    PickKind(dialog, type);
+    dialog.txtCaption.text = caption;
+    dialog.txtURL.text = url;
+    dialog.txtBitmap.text = bitmap;
+    dialog.OKButton_Click();
+  };
+}
+inline std::function<void(dlgDomain&)> ConfirmDomain(std::string text) {
+  return [=](dlgDomain& dialog) {
+    dialog.cmbDomain.text = text;
+    dialog.OKButton_Click();
+  };
+}
+
+// The fakes, and options dialogs opened on "C:\Cfg\Orvex.INI" in memory.
+class OptionsTest : public ::testing::Test {
  protected:
-  TempDir dir;
-  OptionsFixture fx;
-  std::string path = dir.File("Orvex.INI");
+  ScriptedMessageBoxes messages;
+  ScriptedFileDialogs files;
+  FakeDialogHost host;
+  MemoryFileStore memory;
+  PortableProfile profile{memory};
+  const std::string path = "C:\\Cfg\\Orvex.INI";
 
-  // Writes `content` to `path` and opens a dialog on it.
-  std::unique_ptr<frmOrvexOptions> OpenWith(const std::string& content, const std::string& root = "",
-                                            const std::string& server = "");
-  // Opens a dialog on whatever `path` holds now.
-  std::unique_ptr<frmOrvexOptions> Open(const std::string& root = "", const std::string& server = "");
+  OptionsServices Services() {
+    OptionsServices services;
+    services.profile = &profile;
+    services.messages = &messages;
+    services.file_dialogs = &files;
+    services.host = &host;
+    services.flavour = PathFlavour::Windows;
+    services.file_attributes = [](const std::string&) { return -1; };  // "C:\Cfg" names a folder
+    return services;
+  }
+  std::string& File() { return memory.files[path]; }
+  void WriteTemplate() {
+    ComponentServices services;
+    services.files = &memory;
+    services.profile = &profile;
+    ASSERT_TRUE(SetupOrvex(services).CreateStartFile(path, "default.asp"));
+  }
+  std::unique_ptr<frmOrvexOptions> Open(const std::string& root = "", const std::string& server = "") {
+    auto form = std::make_unique<frmOrvexOptions>(Services());
+    form->Start(root, "C:\\Cfg", server);
+    return form;
+  }
+  std::unique_ptr<frmOrvexOptions> OpenWith(const std::vector<std::string>& lines, const std::string& root = "",
+                                            const std::string& server = "") {
+    File() = IniText(lines);
+    return Open(root, server);
+  }
 };
-
-// A template configuration as SetupOrvex::CreateStartFile writes it.
-void WriteTemplate(const std::string& path, const std::string& home_page);
-
-// The rows' captions, "|"-joined, for compact expectations.
-std::string Captions(const frmOrvexOptions& form);
-
-// Clicks a row as a user does: select, then the item-click event.
-void ClickRow(frmOrvexOptions& form, int row);
-
-// Scripts for dlgButton.
-std::function<void(dlgButton&)> ConfirmUserButton(std::string caption, std::string url, std::string bitmap = "");
-std::function<void(dlgButton&)> ConfirmKind(ButtonTypeId type);
-std::function<void(dlgButton&)> CancelButtonDialog();
-
-// Scripts for dlgDomain.
-std::function<void(dlgDomain&)> TypeDomainAndConfirm(std::string text);
-std::function<void(dlgDomain&)> CancelDomainDialog();
 
 }  // namespace kgh::test

@@ -1,29 +1,14 @@
 #include "QtFakes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QTabBar>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include "qt/QtApplicationGuard.h"
 
 namespace kgh::test {
-
-MessageAnswer FakeMessageBoxes::Show(const MessageRequest& request) {
-  shown.push_back(request);
-  if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (answers.empty()) return MessageAnswer::No;
-  const MessageAnswer answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-std::string FakeFileDialogs::ShowFileDialog(const FileDialogRequest& request) {
-  requests.push_back(request);
-  if (choices.empty()) return {};
-  std::string choice = choices.front();
-  choices.pop_front();
-  return choice;
-}
 
 void WhenModal(const char* object_name, std::function<void(QWidget*)> action) {
   QTimer::singleShot(0, [name = QString::fromUtf8(object_name), action = std::move(action)]() mutable {
@@ -38,5 +23,14 @@ void WhenModal(const char* object_name, std::function<void(QWidget*)> action) {
 }
 
 void UseApplication() { qt::EnsureApplication(); }
+
+void ClickOn(QWidget* parent, const char* name) {
+  QTest::mouseClick(Child<QAbstractButton>(parent, name), Qt::LeftButton);
+}
+
+void ClickTab(QWidget* dialog, int index) {
+  auto* tabs = Child<QTabBar>(dialog, "tbsOptions");
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
 
 }  // namespace kgh::test

@@ -1,33 +1,13 @@
 #pragma once
-// Scripted stand-ins for the modal services, and helpers that answer the real modal dialogs the
-// views open, for tests that drive the Qt views headless.
-#include <deque>
+// Helpers for tests that drive the Qt views headless: answering the real modal dialogs the views
+// open, and finding and clicking their widgets by object name.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
 #include <functional>
-#include <string>
-#include <vector>
-
-#include "platform/MessageBox.h"
-#include "platform/Module1.h"
-
-class QWidget;
 
 namespace kgh::test {
-
-class FakeMessageBoxes final : public MessageBoxService {
- public:
-  MessageAnswer Show(const MessageRequest& request) override;
-
-  std::deque<MessageAnswer> answers;  // questions take the next one; none left: No
-  std::vector<MessageRequest> shown;
-};
-
-class FakeFileDialogs final : public FileDialogService {
- public:
-  std::string ShowFileDialog(const FileDialogRequest& request) override;
-
-  std::deque<std::string> choices;  // the next file the "user" picks; none left: cancelled
-  std::vector<FileDialogRequest> requests;
-};
 
 // Once the modal widget named `object_name` is in front, runs `action` on it (from the event loop, so the
 // code that opened it is waiting in its modal display).
@@ -35,5 +15,17 @@ void WhenModal(const char* object_name, std::function<void(QWidget*)> action);
 
 // Makes the QApplication the views need.
 void UseApplication();
+
+// The child named `name`; fails the test when there is none.
+template <typename W = QWidget>
+W* Child(QWidget* parent, const char* name) {
+  W* widget = parent->findChild<W*>(QString::fromUtf8(name));
+  EXPECT_NE(widget, nullptr) << name;
+  return widget;
+}
+
+// Mouse clicks on the button named `name`, and on the tab `index` of the options dialog.
+void ClickOn(QWidget* parent, const char* name);
+void ClickTab(QWidget* dialog, int index);
 
 }  // namespace kgh::test

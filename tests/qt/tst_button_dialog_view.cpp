@@ -1,7 +1,5 @@
-// The button properties dialog on screen: the kind list greys the user fields, OK validates with
-// the form's messages, the browse button fills the address, Esc cancels.
-#include <gtest/gtest.h>
-
+// The button properties dialog on screen: the kind list greys the user fields, OK stays open
+// until the form accepts, the browse button fills the address, Return confirms.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,107 +10,55 @@
 #include "options/dlgButton.h"
 #include "qt/ButtonDialogView.h"
 #include "qt/QtFileDialogs.h"
+#include "support/Fakes.h"
 
 namespace kgh::test {
 namespace {
 
-class ButtonDialogViewTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    UseApplication();
-    OptionsServices services;
-    services.messages = &messages;
-    services.file_dialogs = &files;
-    dialog = std::make_unique<dlgButton>(services);
-    dialog->RootDir = "/srv/web";
-    dialog->DefServer = "intranet:8080";
-  }
+TEST(ButtonDialogView, KindKeysGreyTheUserFieldsOkWaitsForTheFormBrowseFillsTheAddress) {
+  UseApplication();
+  ScriptedMessageBoxes messages;
+  ScriptedFileDialogs files;
+  OptionsServices services;
+  services.messages = &messages;
+  services.file_dialogs = &files;
+  dlgButton dialog(services);
+  dialog.RootDir = "/srv/web";
+  dialog.DefServer = "intranet:8080";
+  dialog.StartAddNew();
+  qt::ButtonDialogView view(dialog, nullptr);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  auto* type = Child<QComboBox>(&view, "cmbType");
+  auto* caption = Child<QLineEdit>(&view, "txtCaption");
+  ClickOn(&view, "OKButton");  // no caption: a message, the dialog stays
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(view.isVisible());
 
-  void Show() {
-    view = std::make_unique<qt::ButtonDialogView>(*dialog, nullptr);
-    view->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-  }
-
-  template <typename W>
-  W* Find(const char* name) {
-    W* widget = view->findChild<W*>(QString::fromUtf8(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
-
-  QLabel* LabelFor(const char* box) {
-    for (QLabel* label : view->findChildren<QLabel*>())
-      if (label->buddy() == Find<QWidget>(box)) return label;
-    return nullptr;
-  }
-
-  FakeMessageBoxes messages;
-  FakeFileDialogs files;
-  std::unique_ptr<dlgButton> dialog;
-  std::unique_ptr<qt::ButtonDialogView> view;
-};
-
-TEST_F(ButtonDialogViewTest, OkAsksForCaptionThenUrlThenCloses) {
-  dialog->StartAddNew();
-  Show();
-  EXPECT_TRUE(Find<QComboBox>("cmbType")->hasFocus());
-  Find<QPushButton>("OKButton")->click();
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Please enter button's caption");
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-  EXPECT_TRUE(view->isVisible());
-
-  QTest::keyClicks(Find<QLineEdit>("txtCaption"), "Docs");
-  Find<QPushButton>("OKButton")->click();
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[1].text, "Please enter destination URL for this button");
-  EXPECT_EQ(messages.shown[1].icon, MessageIcon::None);
-  EXPECT_TRUE(view->isVisible());
-
-  QTest::keyClicks(Find<QLineEdit>("txtURL"), "docs.htm");
-  QTest::keyClick(Find<QLineEdit>("txtURL"), Qt::Key_Return);  // the default button
-  EXPECT_FALSE(view->isVisible());
-  EXPECT_TRUE(dialog->Confirmed);
-  EXPECT_EQ(dialog->ButtonType, kUserButton);
-  EXPECT_EQ(dialog->ButtonCaption, "Docs");
-  EXPECT_EQ(dialog->ButtonURL, "docs.htm");
-}
-
-TEST_F(ButtonDialogViewTest, AStandardKindGreysTheUserFieldsAndKeepsTheirText) {
-  dialog->ButtonType = kUserButton;
-  dialog->ButtonCaption = "News";
-  dialog->ButtonURL = "news.htm";
-  dialog->Start();
-  Show();
-  auto* type = Find<QComboBox>("cmbType");
-  const QColor normal = LabelFor("txtCaption")->palette().color(QPalette::WindowText);
+  QTest::keyClicks(caption, "Docs");
+  const QLabel* label = nullptr;
+  for (QLabel* each : view.findChildren<QLabel*>()) label = each->buddy() == caption ? each : label;
+  ASSERT_NE(label, nullptr);
+  const QColor normal = label->palette().color(QPalette::WindowText);
   QTest::keyClick(type, Qt::Key_Up);  // the separator, just above the user button
-  EXPECT_EQ(type->currentText().toStdString(), CButtons().ButtonTypeName(kSeparatorButton));
-  EXPECT_FALSE(Find<QLineEdit>("txtCaption")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>("cmdBrowse")->isEnabled());
-  EXPECT_TRUE(Find<QPushButton>("cmdBrowseBitmap")->isEnabled());
-  EXPECT_NE(LabelFor("txtCaption")->palette().color(QPalette::WindowText), normal);
-
+  EXPECT_FALSE(caption->isEnabled());
+  EXPECT_FALSE(Child<QPushButton>(&view, "cmdBrowse")->isEnabled());
+  EXPECT_NE(label->palette().color(QPalette::WindowText), normal);
   QTest::keyClick(type, Qt::Key_Down);
-  EXPECT_TRUE(Find<QLineEdit>("txtCaption")->isEnabled());
-  EXPECT_EQ(Find<QLineEdit>("txtCaption")->text(), "News");
-  EXPECT_EQ(LabelFor("txtCaption")->palette().color(QPalette::WindowText), normal);
-}
+  EXPECT_TRUE(caption->isEnabled());
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), normal);
 
-TEST_F(ButtonDialogViewTest, BrowseFillsTheAddressAndEscCancels) {
-  dialog->StartAddNew();
-  Show();
   files.choices = {"/srv/web/pages/a.htm"};
-  QTest::mouseClick(Find<QPushButton>("cmdBrowse"), Qt::LeftButton);
+  ClickOn(&view, "cmdBrowse");
   ASSERT_EQ(files.requests.size(), 1u);
   EXPECT_EQ(qt::FilterLine(files.requests[0]), "ASP / HTML pages (*.htm *.asp *.aspx *.php)");
-  EXPECT_EQ(Find<QLineEdit>("txtURL")->text(), "http://intranet:8080/pages/a.htm");
-  EXPECT_EQ(Find<QPushButton>("cmdBrowse")->accessibleName(), "Browse for destination page");
-
-  QTest::keyClick(view.get(), Qt::Key_Escape);
-  EXPECT_FALSE(view->isVisible());
-  EXPECT_FALSE(dialog->Confirmed);
+  auto* url = Child<QLineEdit>(&view, "txtURL");
+  EXPECT_EQ(url->text(), "http://intranet:8080/pages/a.htm");
+  QTest::keyClick(url, Qt::Key_Return);  // the default button
+  EXPECT_FALSE(view.isVisible());
+  EXPECT_TRUE(dialog.Confirmed);
+  EXPECT_EQ(dialog.ButtonCaption, "Docs");
+  EXPECT_EQ(dialog.ButtonURL, "http://intranet:8080/pages/a.htm");
 }
 
 }  // namespace

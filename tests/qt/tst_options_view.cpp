@@ -1,207 +1,166 @@
-// The options dialog on screen: what it shows after loading, and that clicks, keys and typing
-// reach the form and come back as the form's new state.
+// The options dialog on screen: each kind of control's clicks, keys and typing reach the form,
+// the view then shows the form's new state, and the nested dialogs and questions are answered.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStackedWidget>
-#include <QTabBar>
 #include <QTest>
 #include <QTreeWidget>
 
-#include "OptionsViewFixture.h"
+#include <filesystem>
+
+#include "QtFakes.h"
+#include "options/frmOrvexOptions.h"
+#include "qt/OptionsDialogView.h"
 #include "qt/ToolbarPreview.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
 
 namespace kgh::test {
 namespace {
 
-QStringList RowCaptions(QTreeWidget* list) {
-  QStringList captions;
-  for (int i = 0; i < list->topLevelItemCount(); ++i) captions << list->topLevelItem(i)->text(0);
-  return captions;
-}
-
 const QString kSports = QString::fromUtf8("\xC2\xB7\xC2\xB7\xC2\xB7Sports");
 
-TEST_F(OptionsViewTest, ShowsTheConfigurationAsLoaded) {
-  EXPECT_EQ(view->windowTitle(), "Pallix Browser Options");
-  auto* tabs = Find<QTabBar>("tbsOptions");
-  ASSERT_EQ(tabs->count(), 4);
-  EXPECT_EQ(tabs->tabText(1), "Allowed domains");
-  EXPECT_EQ(tabs->tabToolTip(1), "Domains that are allowed with the Orvex");
-  EXPECT_TRUE(Find<QWidget>("picOptions(0)")->isVisible());
-
-  EXPECT_EQ(Find<QLineEdit>("txtHome")->text(), "http://devbox:8080/start.htm");
-  EXPECT_EQ(Find<QLineEdit>("txtServer")->text(), "devbox:8080");
-  for (QLabel* label : view->findChildren<QLabel*>()) {
-    if (label->text() == "&Home page") {
-      EXPECT_EQ(label->buddy(), Find<QLineEdit>("txtHome"));
-    }
+class OptionsViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseApplication();
+    std::filesystem::create_directories(root);
+    WriteBytes(dir.File("Orvex.INI"),
+               "[Browser]\r\nHomepage=http://devbox:8080/start.htm\r\nErrorPage=res://error.htm\r\nFullScreen=1\r\n"
+               "SmallToolbar=0\r\nBrowserEngine=2\r\n[Toolbar]\r\nBack=1\r\nSep\r\nUser1=news.htm\r\n"
+               "[User1]\r\nCaption=News\r\nBitmap=\r\n_Sports=sports.htm\r\n[Domains]\r\njavascript:\r\nmailto:\r\n");
+    OptionsServices services;
+    services.messages = &messages;
+    services.file_dialogs = &files;
+    form = std::make_unique<frmOrvexOptions>(services);
+    form->Start(root, dir.File("Orvex.INI"), "devbox:8080/");
+    view = std::make_unique<qt::OptionsDialogView>(*form);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  }
+  template <typename W>
+  W* Find(const char* name) { return Child<W>(view.get(), name); }
+  QStringList Rows() {
+    QStringList captions;
+    for (int i = 0; i < list()->topLevelItemCount(); ++i) captions << list()->topLevelItem(i)->text(0);
+    return captions;
+  }
+  QTreeWidget* list() { return Find<QTreeWidget>("lstButtons"); }
+  void ClickRow(int row) {
+    const QPoint at = list()->visualItemRect(list()->topLevelItem(row)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
   }
 
-  auto* list = Find<QTreeWidget>("lstButtons");
-  EXPECT_EQ(RowCaptions(list), QStringList({"Back", "-", "News", kSports}));
-  EXPECT_EQ(list->headerItem()->text(0), "Caption");
-  EXPECT_EQ(list->headerItem()->text(1), "URL");
-  EXPECT_EQ(list->headerItem()->text(2), "Image");
-  EXPECT_TRUE(list->isColumnHidden(2));
-  EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+  TempDir dir;
+  std::string root = (dir.path() / "web").string();
+  ScriptedMessageBoxes messages;
+  ScriptedFileDialogs files;
+  std::unique_ptr<frmOrvexOptions> form;
+  std::unique_ptr<qt::OptionsDialogView> view;
+};
 
-  EXPECT_TRUE(Find<QCheckBox>("cbMaximized")->isChecked());
-  EXPECT_FALSE(Find<QCheckBox>("cbSmall")->isChecked());
-  EXPECT_EQ(Find<QComboBox>("cmbBrowserType")->currentText(), "2 - Use IE engine");
-  EXPECT_EQ(Find<QListWidget>("lstDomains")->count(), 2);
-  EXPECT_EQ(Find<QPushButton>("cmdButtonOp(6)")->accessibleName(), "Make sub-entry");
-  EXPECT_EQ(Find<QPushButton>("cmdBrowseDir")->accessibleName(), "Browse for root directory");
-}
-
-TEST_F(OptionsViewTest, TabsAndCtrlTabSwitchPagesAndFocusFollowsOnlyShownPages) {
-  ClickTab(3);
-  EXPECT_TRUE(Find<QWidget>("picOptions(3)")->isVisible());
-  EXPECT_FALSE(Find<QWidget>("picOptions(0)")->isVisible());
-  EXPECT_FALSE(view->SetFocus(form->txtHome));
-  EXPECT_TRUE(view->SetFocus(form->cbSmall));
-
-  QTest::keyClick(Find<QCheckBox>("cbSmall"), Qt::Key_Tab, Qt::ControlModifier);
-  EXPECT_EQ(Find<QTabBar>("tbsOptions")->currentIndex(), 0);
-  EXPECT_TRUE(Find<QWidget>("picOptions(0)")->isVisible());
-  EXPECT_TRUE(view->SetFocus(form->txtHome));
-  EXPECT_TRUE(Find<QLineEdit>("txtHome")->hasFocus());
-}
-
-TEST_F(OptionsViewTest, TypingClickingAndChoosingReachTheForm) {
+TEST_F(OptionsViewTest, TypingClickingChoosingBrowsingAndCtrlTabReachTheFormAndShowItsState) {
   auto* error = Find<QLineEdit>("txtError");
   error->setFocus();
   QTest::keyClick(error, Qt::Key_End);
   QTest::keyClicks(error, "?x");
   EXPECT_EQ(form->txtError.text, "res://error.htm?x");
 
-  ClickTab(3);
-  auto* small = Find<QCheckBox>("cbSmall");
-  QTest::mouseClick(small, Qt::LeftButton, {}, QPoint(8, small->height() / 2));
-  EXPECT_EQ(form->cbSmall.value, 1);
-  auto* engine = Find<QComboBox>("cmbBrowserType");
-  engine->setFocus();
-  QTest::keyClick(engine, Qt::Key_Down);
-  EXPECT_EQ(form->cmbBrowserType.list_index, 2);
-  EXPECT_EQ(engine->currentText(), "3 - Use engine that is installed");
-}
-
-TEST_F(OptionsViewTest, FocusSelectsAsTheFormSays) {
-  auto* server = Find<QLineEdit>("txtServer");
-  server->setText("a-very-long-server-name.example.com:8080");
-  QTest::keyClicks(server, "1");  // typed text reaches the form
-  server->clearFocus();
-  server->setFocus(Qt::TabFocusReason);
-  EXPECT_EQ(server->selectedText().toStdString(), form->txtServer.text.substr(0, 24));
-
-  auto* home = Find<QLineEdit>("txtHome");
-  home->setFocus(Qt::MouseFocusReason);
-  EXPECT_EQ(home->selectedText(), home->text());
-}
-
-TEST_F(OptionsViewTest, RowClicksSetTheArrowsAndArrowsNestRows) {
-  ClickTab(2);
-  auto* list = Find<QTreeWidget>("lstButtons");
-  ClickRow(2);  // News, a user button
-  for (const char* arrow : {"cmdButtonOp(3)", "cmdButtonOp(4)", "cmdButtonOp(5)", "cmdButtonOp(6)"})
-    EXPECT_TRUE(Find<QPushButton>(arrow)->isEnabled()) << arrow;
-  ClickRow(3);  // its sub-entry
-  EXPECT_FALSE(Find<QPushButton>("cmdButtonOp(3)")->isEnabled());
-  EXPECT_FALSE(Find<QPushButton>("cmdButtonOp(6)")->isEnabled());
-  EXPECT_TRUE(Find<QPushButton>("cmdButtonOp(5)")->isEnabled());
-
-  auto* preview = Find<qt::ToolbarPreview>("ToolbarPreview");
-  ASSERT_EQ(preview->items().size(), 3u);
-  EXPECT_TRUE(preview->items()[2].has_menu);
-
-  Click("cmdButtonOp(5)");
-  EXPECT_EQ(RowCaptions(list), QStringList({"Back", "-", "News", "Sports"}));
-  EXPECT_TRUE(list->hasFocus());
-  ASSERT_EQ(preview->items().size(), 4u);
-  EXPECT_FALSE(preview->items()[2].has_menu);
-  EXPECT_EQ(preview->items()[3].text, "Sports");
-}
-
-TEST_F(OptionsViewTest, MovingAndRemovingRowsShowsTheNewOrder) {
-  ClickTab(2);
-  auto* list = Find<QTreeWidget>("lstButtons");
-  ClickRow(0);
-  Click("cmdButtonOp(4)");  // down
-  EXPECT_EQ(RowCaptions(list), QStringList({"-", "Back", "News", kSports}));
-  EXPECT_EQ(list->currentItem(), list->topLevelItem(1));
-
-  messages.answers = {MessageAnswer::No};
-  Click("cmdButtonOp(2)");
-  EXPECT_EQ(list->topLevelItemCount(), 4);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Are you sure you want to remove 'Back'?");
-  EXPECT_EQ(messages.shown[0].title, "Pallix Setup");
-
-  messages.answers = {MessageAnswer::Yes};
-  Click("cmdButtonOp(2)");
-  EXPECT_EQ(RowCaptions(list), QStringList({"-", "News", kSports}));
-  EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
-}
-
-TEST_F(OptionsViewTest, AddingAButtonGoesThroughTheButtonDialog) {
-  ClickTab(2);
-  WhenModal("dlgButton", [](QWidget* dialog) {
-    EXPECT_EQ(dialog->windowTitle(), "Button properties");
-    EXPECT_EQ(dialog->findChild<QComboBox*>("cmbType")->currentText(), "User (URL) button");
-    QTest::keyClicks(dialog->findChild<QLineEdit*>("txtCaption"), "Docs");
-    QTest::keyClicks(dialog->findChild<QLineEdit*>("txtURL"), "docs.htm");
-    QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-  });
-  Click("cmdButtonOp(1)");
-  auto* list = Find<QTreeWidget>("lstButtons");
-  ASSERT_EQ(list->topLevelItemCount(), 5);
-  EXPECT_EQ(list->topLevelItem(4)->text(0), "Docs");
-  EXPECT_EQ(list->topLevelItem(4)->text(1), "docs.htm");
-  EXPECT_EQ(list->currentItem(), list->topLevelItem(4));
-  EXPECT_EQ(Find<qt::ToolbarPreview>("ToolbarPreview")->items().back().text, "Docs");
-}
-
-TEST_F(OptionsViewTest, DoubleClickingADomainChangesItInTheDomainDialog) {
-  ClickTab(1);
-  auto* list = Find<QListWidget>("lstDomains");
-  WhenModal("dlgDomain", [](QWidget* dialog) {
-    auto* box = dialog->findChild<QComboBox*>("cmbDomain");
-    EXPECT_EQ(box->currentText(), "mailto:");
-    EXPECT_EQ(box->lineEdit()->selectedText(), "mailto:");
-    QTest::keyClicks(box, "news:");  // replaces the selected text
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  const QPoint row = list->visualItemRect(list->item(1)).center();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
-  EXPECT_EQ(list->item(1)->text(), "news:");
-  EXPECT_EQ(view->focusWidget(), list);
-}
-
-TEST_F(OptionsViewTest, TheDomainDialogRefusesAnEmptyEntryAndEscKeepsTheList) {
-  ClickTab(1);
-  WhenModal("dlgDomain", [](QWidget* dialog) {
-    QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-    EXPECT_TRUE(dialog->isVisible());
-    QTest::keyClick(dialog, Qt::Key_Escape);
-  });
-  Click("cmdDomainOp(1)");
-  EXPECT_EQ(Find<QListWidget>("lstDomains")->count(), 2);
-}
-
-TEST_F(OptionsViewTest, TheHomePageButtonTurnsTheChosenFileIntoAnAddress) {
   files.choices = {root + "/pages/start.asp"};
-  Click("cmdBrowse");
-  ASSERT_EQ(files.requests.size(), 1u);
-  EXPECT_EQ(files.requests[0].title, "Select start page");
-  EXPECT_EQ(files.requests[0].initial_dir, root);
+  ClickOn(view.get(), "cmdBrowse");
   auto* home = Find<QLineEdit>("txtHome");
   EXPECT_EQ(home->text(), "http://devbox:8080/pages/start.asp");
   EXPECT_TRUE(home->hasFocus());
   EXPECT_EQ(home->selectedText(), home->text());
+
+  ClickTab(view.get(), 3);
+  EXPECT_TRUE(Find<QCheckBox>("cbMaximized")->isChecked());
+  auto* small = Find<QCheckBox>("cbSmall");
+  QTest::mouseClick(small, Qt::LeftButton, {}, QPoint(8, small->height() / 2));
+  EXPECT_EQ(form->cbSmall.value, 1);
+  auto* engine = Find<QComboBox>("cmbBrowserType");
+  EXPECT_EQ(engine->currentText(), "2 - Use IE engine");
+  engine->setFocus();
+  QTest::keyClick(engine, Qt::Key_Down);
+  EXPECT_EQ(form->cmbBrowserType.list_index, 2);
+  EXPECT_EQ(engine->currentText(), "3 - Use engine that is installed");
+
+  EXPECT_FALSE(view->SetFocus(form->txtHome)) << "not on the page shown";
+  QTest::keyClick(engine, Qt::Key_Tab, Qt::ControlModifier);  // from the last page round to the first
+  EXPECT_TRUE(Find<QWidget>("picOptions(0)")->isVisible());
+  EXPECT_FALSE(Find<QWidget>("picOptions(3)")->isVisible());
+  EXPECT_TRUE(view->SetFocus(form->txtHome));
+  EXPECT_TRUE(home->hasFocus());
+}
+
+TEST_F(OptionsViewTest, RowClicksArrowsAndAnsweredQuestionsShowTheNewListAndPreview) {
+  ClickTab(view.get(), 2);
+  EXPECT_EQ(Rows(), QStringList({"Back", "-", "News", kSports}));
+  ClickRow(2);  // a user button: every arrow works
+  ClickRow(0);
+  ClickOn(view.get(), "cmdButtonOp(4)");  // down
+  EXPECT_EQ(Rows(), QStringList({"-", "Back", "News", kSports}));
+  EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1));
+  messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  ClickOn(view.get(), "cmdButtonOp(2)");  // remove 'Back'? No
+  EXPECT_EQ(list()->topLevelItemCount(), 4);
+  ClickOn(view.get(), "cmdButtonOp(2)");  // Yes
+  EXPECT_EQ(Rows(), QStringList({"-", "News", kSports}));
+  EXPECT_EQ(messages.shown.size(), 2u);
+
+  auto* preview = Find<qt::ToolbarPreview>("ToolbarPreview");
+  ASSERT_EQ(preview->items().size(), 2u);
+  EXPECT_TRUE(preview->items()[1].has_menu);
+  ClickRow(2);  // the sub-entry: it cannot move up past its button
+  EXPECT_FALSE(Find<QPushButton>("cmdButtonOp(3)")->isEnabled());
+  ClickOn(view.get(), "cmdButtonOp(5)");  // no longer a sub-entry
+  EXPECT_EQ(Rows(), QStringList({"-", "News", "Sports"}));
+  EXPECT_TRUE(list()->hasFocus());
+  ASSERT_EQ(preview->items().size(), 3u);
+  EXPECT_FALSE(preview->items()[1].has_menu);
+}
+
+TEST_F(OptionsViewTest, TheButtonDialogAddsARowAndEscAddsNothing) {
+  ClickTab(view.get(), 2);
+  WhenModal("dlgButton", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+  ClickOn(view.get(), "cmdButtonOp(1)");
+  EXPECT_EQ(list()->topLevelItemCount(), 4);
+  WhenModal("dlgButton", [](QWidget* dialog) {
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtCaption"), "Docs");
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtURL"), "docs.htm");
+    ClickOn(dialog, "OKButton");
+  });
+  ClickOn(view.get(), "cmdButtonOp(1)");
+  ASSERT_EQ(list()->topLevelItemCount(), 5);
+  EXPECT_EQ(list()->topLevelItem(4)->text(1), "docs.htm");
+  EXPECT_EQ(list()->currentItem(), list()->topLevelItem(4));
+  EXPECT_EQ(Find<qt::ToolbarPreview>("ToolbarPreview")->items().back().text, "Docs");
+}
+
+TEST_F(OptionsViewTest, TheDomainDialogChangesADoubleClickedEntryAndEscAddsNothing) {
+  ClickTab(view.get(), 1);
+  auto* domains = Find<QListWidget>("lstDomains");
+  WhenModal("dlgDomain", [](QWidget* dialog) {
+    auto* box = Child<QComboBox>(dialog, "cmbDomain");
+    EXPECT_EQ(box->lineEdit()->selectedText(), "mailto:");
+    QTest::keyClicks(box, "news:");  // replaces the selected text
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  const QPoint row = domains->visualItemRect(domains->item(1)).center();
+  QTest::mouseClick(domains->viewport(), Qt::LeftButton, {}, row);
+  QTest::mouseDClick(domains->viewport(), Qt::LeftButton, {}, row);
+  EXPECT_EQ(domains->item(1)->text(), "news:");
+  EXPECT_EQ(view->focusWidget(), domains);
+
+  WhenModal("dlgDomain", [](QWidget* dialog) {
+    ClickOn(dialog, "OKButton");  // an empty entry is refused: the dialog stays
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  ClickOn(view.get(), "cmdDomainOp(1)");
+  EXPECT_EQ(domains->count(), 2);
 }
 
 }  // namespace

@@ -1,14 +1,9 @@
 // The public class with the Qt front-end: the dialog opens on a file made from the template, the
 // user edits through the widgets, and OK writes exactly what the form saves for those edits;
 // Cancel leaves the file untouched.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTest>
 
 #include <filesystem>
@@ -17,36 +12,19 @@
 #include "component/SetupOrvex.h"
 #include "options/frmOrvexOptions.h"
 #include "qt/QtFormHost.h"
+#include "support/Fakes.h"
 #include "support/TempDir.h"
 
 namespace kgh::test {
 namespace {
 
-template <typename W>
-W* Child(QWidget* dialog, const char* name) {
-  W* widget = dialog->findChild<W*>(QString::fromUtf8(name));
-  EXPECT_NE(widget, nullptr) << name;
-  return widget;
-}
-
-void ClickTab(QWidget* dialog, int index) {
-  auto* tabs = Child<QTabBar>(dialog, "tbsOptions");
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-}
-
-void Click(QWidget* dialog, const char* name) { QTest::mouseClick(Child<QPushButton>(dialog, name), Qt::LeftButton); }
-
-void ReplaceText(QLineEdit* box, const char* text) {
-  box->setFocus();
-  box->selectAll();
-  QTest::keyClicks(box, text);
-}
-
 // The user's session: home page, "Start maximized" off, the Mozilla engine, a user button Docs
 // and the domain intranet.example.
 void EditEverything(QWidget* dialog) {
-  ReplaceText(Child<QLineEdit>(dialog, "txtHome"), "http://devbox:8080/index.htm");
-
+  auto* home = Child<QLineEdit>(dialog, "txtHome");
+  home->setFocus();
+  home->selectAll();
+  QTest::keyClicks(home, "http://devbox:8080/index.htm");
   ClickTab(dialog, 3);
   // On the box itself: a check box stretched across its frame reacts only to its box and text.
   auto* maximized = Child<QCheckBox>(dialog, "cbMaximized");
@@ -54,42 +32,26 @@ void EditEverything(QWidget* dialog) {
   auto* engine = Child<QComboBox>(dialog, "cmbBrowserType");
   engine->setFocus();
   QTest::keyClick(engine, Qt::Key_Home);
-
   ClickTab(dialog, 2);
   WhenModal("dlgButton", [](QWidget* button_dialog) {
     QTest::keyClicks(Child<QLineEdit>(button_dialog, "txtCaption"), "Docs");
     QTest::keyClicks(Child<QLineEdit>(button_dialog, "txtURL"), "docs.htm");
-    Click(button_dialog, "OKButton");
+    ClickOn(button_dialog, "OKButton");
   });
-  Click(dialog, "cmdButtonOp(1)");
-
+  ClickOn(dialog, "cmdButtonOp(1)");
   ClickTab(dialog, 1);
   WhenModal("dlgDomain", [](QWidget* domain_dialog) {
     QTest::keyClicks(Child<QComboBox>(domain_dialog, "cmbDomain"), "intranet.example");
     QTest::keyClick(Child<QComboBox>(domain_dialog, "cmbDomain"), Qt::Key_Return);
   });
-  Click(dialog, "cmdDomainOp(1)");
-}
-
-// The same edits made on the form's data directly, saved by the form.
-void SaveSameEditsHeadless(const std::string& root, const std::string& config) {
-  frmOrvexOptions form;
-  form.Start(root, config, "devbox:8080");
-  form.txtHome.text = "http://devbox:8080/index.htm";
-  form.cbMaximized.value = 0;
-  form.cmbBrowserType.list_index = 0;
-  form.lstButtons.rows.push_back(UserButtonRow("Docs", "docs.htm", ""));
-  form.lstDomains.items.push_back("intranet.example");
-  form.cmdOK_Click();
+  ClickOn(dialog, "cmdDomainOp(1)");
 }
 
 class SetupDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     UseApplication();
-    root = (dir.path() / "web").string();
     std::filesystem::create_directories(root);
-    config = dir.File("Orvex.INI");
     ComponentServices services;
     services.messages = &messages;
     services.forms = &host;
@@ -98,32 +60,36 @@ class SetupDialogTest : public ::testing::Test {
   }
 
   TempDir dir;
-  std::string root;
-  std::string config;
-  FakeMessageBoxes messages;
+  std::string root = (dir.path() / "web").string();
+  std::string config = dir.File("Orvex.INI");
+  ScriptedMessageBoxes messages;
   qt::QtFormHost host;
   std::unique_ptr<SetupOrvex> component;
 };
 
 TEST_F(SetupDialogTest, OkWritesTheEditsMadeThroughTheWidgets) {
-  const std::string expected_file = dir.File("expected.ini");
-  WriteBytes(expected_file, ReadBytes(config));
-  SaveSameEditsHeadless(root, expected_file);
+  // The same edits made on the form's data directly, saved by the form.
+  const std::string expected = dir.File("expected.ini");
+  WriteBytes(expected, ReadBytes(config));
+  frmOrvexOptions form;
+  form.Start(root, expected, "devbox:8080");
+  form.txtHome.text = "http://devbox:8080/index.htm";
+  form.cbMaximized.value = 0;
+  form.cmbBrowserType.list_index = 0;
+  form.lstButtons.rows.push_back(UserButtonRow("Docs", "docs.htm", ""));
+  form.lstDomains.items.push_back("intranet.example");
+  form.cmdOK_Click();
 
   WhenModal("frmOrvexOptions", [](QWidget* dialog) {
     EditEverything(dialog);
-    Click(dialog, "cmdOK");
+    ClickOn(dialog, "cmdOK");
   });
   component->SetupOrvexEx(nullptr, root, config, "devbox:8080/");
-
   const std::string bytes = ReadBytes(config);
-  EXPECT_NE(bytes.find("Homepage=http://devbox:8080/index.htm\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("FullScreen=0\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("BrowserEngine=1\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("User1=docs.htm\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("Caption=Docs\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("res:\r\nintranet.example\r\n"), std::string::npos);
-  EXPECT_EQ(bytes, ReadBytes(expected_file));
+  for (const char* line : {"Homepage=http://devbox:8080/index.htm\r\n", "FullScreen=0\r\n", "BrowserEngine=1\r\n",
+                           "User1=docs.htm\r\n", "Caption=Docs\r\n", "res:\r\nintranet.example\r\n"})
+    EXPECT_NE(bytes.find(line), std::string::npos) << line;
+  EXPECT_EQ(bytes, ReadBytes(expected));
 }
 
 TEST_F(SetupDialogTest, CancelLeavesTheFileByteForByte) {

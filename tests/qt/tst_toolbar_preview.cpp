@@ -1,7 +1,5 @@
 // The toolbar preview lays the rows out as the browser will: sub-entries fold into the user
 // button above them, and bitmaps are looked up below the root or beside the configuration.
-#include <gtest/gtest.h>
-
 #include <QImage>
 
 #include <filesystem>
@@ -13,28 +11,20 @@
 namespace kgh::test {
 namespace {
 
-using Kind = qt::PreviewItem::Kind;
-
 TEST(ToolbarPreview, SubEntriesFoldIntoTheNearestUserButtonAbove) {
   UseApplication();
-  const std::vector<ToolbarEntry> rows = {
-      SubEntryRow("Orphan", "o.htm"),  // no user button above: shown as one of its own
-      StandardButtonRow(1),
-      UserButtonRow("News", "news.htm", ""),
-      StandardButtonRow(kSeparatorButton),
-      SubEntryRow("Sports", "sports.htm"),  // still News's, past the separator
-      UserButtonRow("Mail", "mail.htm", ""),
-  };
-  const auto items = qt::PreviewItems(rows, {});
+  const auto items = qt::PreviewItems({SubEntryRow("Orphan", "o.htm"),  // no user button above: one of its own
+                                       StandardButtonRow(1), UserButtonRow("News", "news.htm", ""),
+                                       StandardButtonRow(kSeparatorButton),
+                                       SubEntryRow("Sports", "sports.htm"),  // still News's, past the separator
+                                       UserButtonRow("Mail", "mail.htm", "")},
+                                      {});
   ASSERT_EQ(items.size(), 5u);
-  EXPECT_EQ(items[0].kind, Kind::User);
   EXPECT_EQ(items[0].text, "Orphan");
-  EXPECT_EQ(items[1].kind, Kind::Standard);
   EXPECT_EQ(items[1].text, "Back");
+  EXPECT_EQ(items[3].kind, qt::PreviewItem::Kind::Separator);
+  for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].has_menu, i == 2) << i;
   EXPECT_FALSE(items[1].icon.isNull());
-  EXPECT_TRUE(items[2].has_menu);
-  EXPECT_EQ(items[3].kind, Kind::Separator);
-  EXPECT_FALSE(items[4].has_menu);
 }
 
 TEST(ToolbarPreview, BitmapsAreFoundBelowTheRootOrBesideTheConfiguration) {
@@ -53,8 +43,7 @@ TEST(ToolbarPreview, BitmapsAreFoundBelowTheRootOrBesideTheConfiguration) {
   EXPECT_FALSE(qt::FindBitmapFile("http://intranet:8080/img/a.bmp", places).isEmpty());
   EXPECT_FALSE(qt::FindBitmapFile("art\\b.bmp", places).isEmpty());
   EXPECT_TRUE(qt::FindBitmapFile("http://intranet:8080/img/missing.bmp", places).isEmpty());
-  const auto items = qt::PreviewItems({UserButtonRow("A", "a.htm", "img/a.bmp")}, places);
-  EXPECT_FALSE(items[0].bitmap.isNull());
+  EXPECT_FALSE(qt::PreviewItems({UserButtonRow("A", "a.htm", "img/a.bmp")}, places)[0].bitmap.isNull());
 }
 
 }  // namespace

@@ -1,133 +1,115 @@
 #pragma once
-// Scripted stand-ins for everything the wizard asks of the window system and the platform.
-#include <deque>
-#include <map>
+// Scripted stand-ins for the wizard's window system and platform, and a wizard wired to them
+// that writes its files into memory.
+#include <algorithm>
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "component/SetupOrvex.h"
-#include <memory>
+#include "config/PortableProfile.h"
+#include "support/Fakes.h"
 #include "wizard/frmWizard.h"
+
+namespace kgh {
+inline bool operator==(const VirtualDirEntry& a, const VirtualDirEntry& b) {
+  return a.Name == b.Name && a.Path == b.Path;
+}
+}  // namespace kgh
 
 namespace kgh::test {
 
-class ScriptedHost final : public WizardHost {
- public:
-  void SetHourglass(bool on) override { hourglass.push_back(on); }
-  int ShowPopupMenu(const forms::MenuItem&, const std::vector<forms::MenuItem>& items) override;
+// Records the help closed and each pop-up's visible captions; picks the one captioned `pick`.
+struct ScriptedHost final : WizardHost {
+  void SetHourglass(bool) override {}
   void HelpQuit(const std::string& help_file) override { help_quits.push_back(help_file); }
-
-  std::vector<bool> hourglass;
+  int ShowPopupMenu(const forms::MenuItem&, const std::vector<forms::MenuItem>& items) override {
+    int chosen = -1;
+    menus_shown.emplace_back();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (!items[i].visible) continue;
+      menus_shown.back().push_back(items[i].caption);
+      if (items[i].caption == pick) chosen = static_cast<int>(i);
+    }
+    return chosen;
+  }
   std::vector<std::string> help_quits;
-  // What each pop-up offered (the visible items' captions), and the caption the user picks.
   std::vector<std::vector<std::string>> menus_shown;
   std::string pick;  // "" closes the menu without a choice
-  bool button_enabled_while_reading = true;
 };
 
-class ScriptedFileDialogs final : public FileDialogService {
- public:
-  std::string ShowFileDialog(const FileDialogRequest& request) override {
-    requests.push_back(request);
-    return answers.empty() ? "" : Next();
-  }
-  std::string Next() {
-    std::string answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::deque<std::string> answers;
-  std::vector<FileDialogRequest> requests;
-};
-
-class RecordingMessages final : public MessageBoxService {
- public:
-  MessageAnswer Show(const MessageRequest& request) override {
-    shown.push_back(request);
-    return MessageAnswer::Ok;
-  }
-  std::vector<MessageRequest> shown;
-};
-
-class FixedListing final : public DirectoryListing {
- public:
-  std::vector<DirectoryEntry> List(const std::string& directory) override {
-    listed.push_back(directory);
-    return entries;
-  }
-  std::vector<DirectoryEntry> entries;
-  std::vector<std::string> listed;
-};
-
-class FixedComputerName final : public ComputerNameSource {
- public:
-  explicit FixedComputerName(std::string name) : name_(std::move(name)) {}
-  std::string ComputerName() override { return name_; }
-
- private:
-  std::string name_;
-};
-
-// A directory service that yields its entries and then, when told to, fails.
-class ScriptedDirectoryService final : public VirtualDirectorySource {
- public:
-  bool ReadVirtualDirs(std::vector<VirtualDirEntry>& out) override;
-  std::vector<VirtualDirEntry> entries;
-  bool fails_after_entries = false;
-  ScriptedHost* watch = nullptr;  // notes whether cmdIIS is disabled while reading
-  const frmWizard* wizard = nullptr;
-};
-
-// One key with values in order; every other key is missing.
-class ScriptedRegistry final : public RegistryStore {
- public:
+// The platform as the wizard sees it: the application folder's listing, the computer's name,
+// the web server's applications (read, then failing when told to) and the registry's virtual
+// roots (values in order, below HKEY_LOCAL_MACHINE, opened for reading).
+struct ScriptedPlatform final : DirectoryListing, ComputerNameSource, VirtualDirectorySource, RegistryStore {
   static constexpr RegKeyHandle kHandle = 0x1234;
-  int32_t OpenKey(RegKeyHandle root, const std::string& sub_key, uint32_t access, RegKeyHandle& handle) override;
-  int32_t EnumValue(RegKeyHandle key, uint32_t index, std::string& name, uint32_t& data_size) override;
-  int32_t QueryValue(RegKeyHandle key, const std::string& name, std::string& data) override;
-  int32_t CloseKey(RegKeyHandle key) override;
+  std::vector<DirectoryEntry> List(const std::string&) override { return folder; }
+  std::string ComputerName() override { return computer; }
+  bool ReadVirtualDirs(std::vector<VirtualDirEntry>& out) override {
+    out.insert(out.end(), web_apps.begin(), web_apps.end());
+    return !web_apps_fail;
+  }
+  int32_t OpenKey(RegKeyHandle root, const std::string& sub_key, uint32_t access, RegKeyHandle& handle) override {
+    if (root != kHKeyLocalMachine || sub_key != frmWizard::kVirtualRootsKey || access != kKeyRead)
+      return kErrorFileNotFound;
+    handle = kHandle;
+    return kErrorSuccess;
+  }
+  int32_t EnumValue(RegKeyHandle handle, uint32_t index, std::string& name, uint32_t& data_size) override {
+    if (handle != kHandle || index >= roots.size()) return kErrorNoMoreItems;
+    name = roots[index].first;
+    data_size = static_cast<uint32_t>(roots[index].second.size());
+    return kErrorSuccess;
+  }
+  int32_t QueryValue(RegKeyHandle handle, const std::string& name, std::string& data) override {
+    auto it = std::find_if(roots.begin(), roots.end(), [&name](const auto& root) { return root.first == name; });
+    if (handle != kHandle || it == roots.end()) return kErrorFileNotFound;
+    data = it->second;
+    return kErrorSuccess;
+  }
+  int32_t CloseKey(RegKeyHandle) override { return kErrorSuccess; }
 
-  RegKeyHandle root = kHKeyLocalMachine;
-  std::string key;
-  std::vector<std::pair<std::string, std::string>> values;  // name, data as stored
-  std::vector<RegKeyHandle> closed;
+  std::vector<DirectoryEntry> folder;
+  std::string computer = "SRV1";
+  std::vector<VirtualDirEntry> web_apps;
+  bool web_apps_fail = false;
+  std::vector<std::pair<std::string, std::string>> roots;  // registry value name, data as stored
 };
 
-// The public class's two operations: the real template writer, and a record of the opening.
-class RecordingOpener final : public ConfigurationOpener {
- public:
-  explicit RecordingOpener(ComponentServices services) : component_(services) {}
-  bool CreateStartFile(const std::string& Dest, const std::string& StartFile) override {
-    return component_.CreateStartFile(Dest, StartFile);
+// The public class's real template writer, and a record of each opening of the options dialog
+// as "root target server".
+struct RecordingOpener final : ConfigurationOpener {
+  explicit RecordingOpener(const ComponentServices& services) : component(services) {}
+  bool CreateStartFile(const std::string& dest, const std::string& start) override {
+    return component.CreateStartFile(dest, start);
   }
-  void SetupOrvexEx(const void* ParentForm, const std::string& RootPath, const std::string& TargetPath,
-                    const std::string& DefaultServer) override {
-    opened.push_back({ParentForm, RootPath, TargetPath, DefaultServer});
+  void SetupOrvexEx(const void*, const std::string& root, const std::string& target,
+                    const std::string& server) override {
+    opened.push_back(root + " " + target + " " + server);
   }
-  struct Opening {
-    const void* parent;
-    std::string root, target, server;
-  };
-  std::vector<Opening> opened;
-
- private:
-  SetupOrvex component_;
+  std::vector<std::string> opened;
+  SetupOrvex component;
 };
 
-// A wizard wired to all the fakes above, loaded and on its first page.
 struct WizardRig {
-  explicit WizardRig(std::string computer = "SRV1");
-  frmWizard& Load();
+  // A loaded wizard on the fakes below, or on `window_host` instead of the scripted host.
+  frmWizard& Load(WizardHost* window_host = nullptr, PathFlavour flavour = PathFlavour::Posix) {
+    wizard = std::make_unique<frmWizard>(WizardServices{
+        .opener = &opener, .host = window_host != nullptr ? window_host : &host, .messages = &messages,
+        .file_dialogs = &dialogs, .profile = &profile, .directory_service = &platform, .registry = &platform,
+        .listing = &platform, .computer_name = &platform, .flavour = flavour});
+    wizard->on_closed = [this] { ++closed_count; };
+    wizard->Form_Load();
+    return *wizard;
+  }
 
   ScriptedHost host;
+  ScriptedMessageBoxes messages;
   ScriptedFileDialogs dialogs;
-  RecordingMessages messages;
-  FixedListing listing;
-  FixedComputerName computer;
-  ScriptedDirectoryService directory_service;
-  ScriptedRegistry registry;
-  RecordingOpener opener;
+  MemoryFileStore files;
+  PortableProfile profile{files};
+  ScriptedPlatform platform;
+  RecordingOpener opener{ComponentServices{.files = &files, .profile = &profile, .component_dir = {}}};
   int closed_count = 0;
   std::unique_ptr<frmWizard> wizard;
 };

@@ -1,0 +1,101 @@
+// The options dialog over its file: what opening shows, what OK writes and in which order, what
+// Cancel keeps, and that every value a user edits comes back.
+#include "OptionsFakes.h"
+
+namespace kgh::test {
+namespace {
+
+using OptionsFile = OptionsTest;
+
+TEST_F(OptionsFile, TheTemplateShowsElevenRowsFiveDomainsAndItsSettings) {
+  WriteTemplate();
+  auto form = Open();
+  EXPECT_EQ(Captions(*form), "Back|Fwd|Stop|-|Refresh|-|Home|Print|-|Rendezvous|Help");
+  EXPECT_EQ(form->lstButtons.rows[3], (ToolbarEntry{kSeparatorButton, "-", "<<Separator>>", ""}));
+  EXPECT_EQ(form->lstButtons.selected, 0);
+  EXPECT_EQ(Arrows(*form), "++--") << "Up and Down as designed, Left and Right off for a standard button";
+  EXPECT_EQ(form->lstDomains.items,
+            (std::vector<std::string>{"http://localhost:{PORT}/", "javascript:", "mailto:", "about:", "res:"}));
+  EXPECT_EQ(form->lstDomains.list_index, -1);
+  EXPECT_EQ(Shown(*form).substr(0, Shown(*form).find('\n')), "default.asp|res://error.htm|||111100|2 - Use IE engine");
+}
+
+TEST_F(OptionsFile, TheTemplateAfterItsFirstAndSecondSave) {
+  WriteTemplate();
+  auto form = Open("C:\\Web\\shop", "devbox:8080");
+  host.button_scripts = {ConfirmButton("Docs", "docs.htm"), ConfirmButton("Guide", "guide.htm")};
+  form->cmdButtonOp_Click(Op::kAddButton);
+  form->cmdButtonOp_Click(Op::kAddButton);
+  form->cmdButtonOp_Click(Op::kIndentButton);
+  form->cmdOK_Click();
+
+  const std::string browser = IniText({"[Browser]", "ErrorPage=res://error.htm", "DisableContextMenu=1", "StatusBar=1",
+                                       "AvoidModem=1", "BrowserEngine=2", "Homepage=default.asp", "FullScreen=1",
+                                       "SmallToolbar=0", "CloseKelmar=0"});
+  const std::string user = IniText({"[User1]", "Caption=Docs", "Bitmap=", "_Guide=guide.htm"});
+  const std::string toolbar = IniText({"[Toolbar]", "Back=1", "Fwd=1", "Stop=1", "Sep", "Refresh=1", "Sep", "Home=1",
+                                       "Print=1", "Sep", "Rendezvous=1", "Help=1", "User1=docs.htm"});
+  const std::string domains =
+      IniText({"[Domains]", "http://localhost:{PORT}/", "javascript:", "mailto:", "about:", "res:"});
+  const std::string private_data =
+      IniText({"[PrivateData]", "DefaultServer=devbox:8080", "DefaultRoot=C:\\Web\\shop"});
+  EXPECT_EQ(File(), browser + user + toolbar + domains + private_data);
+  Open("C:\\Web\\shop", "devbox:8080")->cmdOK_Click();
+  EXPECT_EQ(File(), browser + private_data + user + toolbar + domains);
+}
+
+TEST_F(OptionsFile, AFolderWithoutConfigurationGetsOrvexIniWithEveryKey) {
+  Open()->cmdOK_Click();
+  EXPECT_EQ(File(), IniText({"[Browser]", "Homepage=", "ErrorPage=res://error.htm", "DisableContextMenu=1",
+                             "StatusBar=1", "AvoidModem=1", "FullScreen=1", "SmallToolbar=0", "CloseKelmar=0",
+                             "BrowserEngine=3", "[Toolbar]", "[Domains]", "[PrivateData]", "DefaultServer=",
+                             "DefaultRoot="}));
+}
+
+TEST_F(OptionsFile, CancelAndClosingTheWindowLeaveTheFileByteForByte) {
+  WriteTemplate();
+  const std::string before = File();
+  for (bool by_frame : {false, true}) {
+    auto form = Open("C:\\Web", "devbox");
+    form->txtHome.text = "changed.htm";
+    form->cbStatusBar.value = 0;
+    host.button_scripts = {ConfirmButton("Docs", "docs.htm")};
+    host.domain_scripts = {ConfirmDomain("ftp:")};
+    form->cmdButtonOp_Click(Op::kAddButton);
+    form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
+    by_frame ? form->Form_QueryUnload() : form->cmdCancel_Click();
+    EXPECT_TRUE(form->unloaded);
+    EXPECT_EQ(File(), before);
+  }
+}
+
+TEST_F(OptionsFile, EveryEditedValueComesBackWhenTheFileIsOpenedAgain) {
+  WriteTemplate();
+  auto form = Open("C:\\Web", "");
+  form->txtHome.text = "http://intranet/start.htm";
+  form->txtError.text = "denied.htm";
+  for (forms::CheckBox* box : {&form->cbContentMenu, &form->cbStatusBar, &form->cbModem, &form->cbMaximized,
+                               &form->cbSmall, &form->cbCloseKelmar})
+    box->value = 1 - box->value;
+  form->cmbBrowserType.list_index = 0;
+  host.button_scripts = {ConfirmButton("Docs", "docs.htm"), ConfirmButton("Guide", "guide.htm"),
+                         ConfirmButton("Shop", "shop.asp", "img\\shop.bmp")};
+  host.domain_scripts = {ConfirmDomain("http://intranet/")};
+  for (int op : {Op::kAddButton, Op::kAddButton, Op::kIndentButton, Op::kAddButton}) form->cmdButtonOp_Click(op);
+  form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
+  form->lstDomains.list_index = 3;
+  messages.answers = {MessageAnswer::Yes};
+  form->cmdDomainOp_Click(frmOrvexOptions::kRemoveDomain);
+  form->txtServer.text = "web01:80";
+  form->txtRoot.text = "D:\\New";
+  const std::string edited = Shown(*form);
+  form->cmdOK_Click();
+
+  CIniFile2 ini(profile);
+  ini.INIFile = path;
+  const PrivateData remembered = ReadPrivateData(ini);
+  EXPECT_EQ(Shown(*Open(remembered.default_root, remembered.default_server)), edited);
+}
+
+}  // namespace
+}  // namespace kgh::test
