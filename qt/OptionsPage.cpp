@@ -25,8 +25,11 @@ void OptionsPage::ForwardEdits(QLineEdit* box, forms::TextBox& control) {
 }
 
 void OptionsPage::ForwardFocus(QLineEdit* box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)()) {
-  OnFocusIn(box, [this, box, &control, got_focus] {
-    dispatch_([this, got_focus] { (form_.*got_focus)(); });
+  // The handler reaches the form and the dispatcher directly rather than through this page.
+  frmOrvexOptions& form = form_;
+  Dispatcher& dispatch = dispatch_;
+  OnFocusIn(box, [&form, &dispatch, box, &control, got_focus] {
+    dispatch([&form, got_focus] { (form.*got_focus)(); });
     ApplySelection(box, control);
   });
 }
