@@ -97,5 +97,38 @@ TEST_F(OptionsFile, EveryEditedValueComesBackWhenTheFileIsOpenedAgain) {
   EXPECT_EQ(Shown(*Open(remembered.default_root, remembered.default_server)), edited);
 }
 
+// Help is the help file beside the component, through the help engine; the shell opens it only
+// when the engine cannot be called. Ctrl+Tab walks the tabs round; other keys leave them.
+TEST_F(OptionsFile, HelpAndCtrlTab) {
+  struct RecordingHelp final : HelpService {
+    bool engine_callable = true;
+    std::vector<std::string> calls;
+    bool ShowHtmlHelp(const std::string& file) override {
+      calls.push_back("engine " + file);
+      return engine_callable;
+    }
+    void ShellOpen(const std::string& file) override { calls.push_back("shell " + file); }
+  } help;
+  OptionsServices services = Services();
+  services.help = &help;
+  services.component_dir = "C:\\Program Files\\Kelmar";
+  frmOrvexOptions form(services);
+  form.Start("", path, "");
+  form.cmdHelp_Click();
+  help.engine_callable = false;
+  form.cmdHelp_Click();
+  const std::string chm = "C:\\Program Files\\Kelmar\\Pallix.chm";
+  EXPECT_EQ(help.calls, (std::vector<std::string>{"engine " + chm, "engine " + chm, "shell " + chm}));
+
+  std::string visited;
+  for (const auto& [key, shift] : std::vector<std::pair<int, int>>{{9, 2}, {9, 3}, {9, 0}, {9, 2}, {9, 2}, {9, 2}}) {
+    form.Form_KeyDown(key, shift);
+    visited += std::to_string(form.tbsOptions.selected);
+    for (std::size_t page = 0; page < form.picOptions.size(); ++page)
+      EXPECT_EQ(form.picOptions[page].visible, static_cast<int>(page) == form.tbsOptions.selected);
+  }
+  EXPECT_EQ(visited, "111230") << "Ctrl+Shift+Tab and plain Tab change nothing; from the last tab to the first";
+}
+
 }  // namespace
 }  // namespace kgh::test
