@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "platform/FileStore.h"
+
 namespace kgh::cli {
 
 void RegisterCommands(CLI::App& app, CommandResult& result) {
@@ -11,6 +13,21 @@ void RegisterCommands(CLI::App& app, CommandResult& result) {
 #ifdef KGH_WITH_QT_DIALOGS
   RegisterDialogCommands(app, result);
 #endif
+}
+
+std::string WhyUnreadable(const std::string& file, bool missing_ok) {
+  std::string bytes;
+  int error = 0;
+  switch (SystemFileStore().Read(file, bytes, error)) {
+    case ReadStatus::Ok:
+      return "";
+    case ReadStatus::Missing:
+    case ReadStatus::Unreachable:
+      return missing_ok ? "" : "no configuration file there";
+    case ReadStatus::Failed:
+      break;
+  }
+  return DescribeSystemError(error);
 }
 
 int Fail(const std::string& file, const std::string& reason) {

@@ -22,6 +22,9 @@ void RegisterIniCommand(CLI::App& app, CommandResult& result);
 // setup, edit and new: only in builds with the Qt front-end.
 void RegisterDialogCommands(CLI::App& app, CommandResult& result);
 
+// "" when `file` can be read; otherwise why not. A missing file is fine when `missing_ok`.
+std::string WhyUnreadable(const std::string& file, bool missing_ok);
+
 // Prints "orvex-setup: <file>: <reason>" on stderr and returns kExitFailure.
 int Fail(const std::string& file, const std::string& reason);
 

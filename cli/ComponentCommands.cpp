@@ -15,10 +15,14 @@ void RegisterComponentCommands(CLI::App& app, CommandResult& result) {
   create->add_option("START", *start, "Home page to set")->required();
   create->callback([dest, start, &result] {
     RecordingFileStore files;
+    RecordingProfile profile;
     ComponentServices services;
     services.files = &files;
+    services.profile = &profile;
     if (!SetupOrvex(services).CreateStartFile(*dest, *start))
       result.exit_code = Fail(*dest, DescribeSystemError(files.last_error));
+    else if (profile.failed)  // the component answers true all the same; a script should know
+      result.exit_code = Fail(*dest, "the template was written, but the home page was not: " + profile.Reason());
   });
 
   auto src = std::make_shared<std::string>();

@@ -23,7 +23,6 @@ struct IniArgs {
   std::string section;
   std::string key;
   std::string value;
-  bool has_default = false;
 };
 
 std::vector<std::string> ReadLines(std::istream& in) {
@@ -38,6 +37,7 @@ std::vector<std::string> ReadLines(std::istream& in) {
 // Runs `action` on an accessor bound to the file and section; reports a failed write.
 template <typename Action>
 int RunIni(const IniArgs& args, Action action) {
+  if (const std::string why = WhyUnreadable(args.file, true); !why.empty()) return Fail(args.file, why);
   RecordingProfile profile;
   StderrMessageBoxes messages(args.file);
   CIniFile2 ini(profile, &messages);

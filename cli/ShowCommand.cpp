@@ -29,10 +29,39 @@ Shown Load(const std::string& file) {
   return shown;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+    i += length;
+  }
+  return true;
+}
+
+// JSON carries UTF-8 only. A configuration written in another 8-bit code page is shown as
+// Latin-1, so that every byte still comes out as a character instead of a replacement mark.
+std::string Text(const std::string& bytes) {
+  if (IsUtf8(bytes)) return bytes;
+  std::string out;
+  for (const char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 nlohmann::ordered_json ToJson(const Shown& s) {
   nlohmann::ordered_json browser = {
-      {"Homepage", s.browser.home_page},
-      {"ErrorPage", s.browser.error_page},
+      {"Homepage", Text(s.browser.home_page)},
+      {"ErrorPage", Text(s.browser.error_page)},
       {"DisableContextMenu", s.browser.disable_context_menu},
       {"StatusBar", s.browser.status_bar},
       {"AvoidModem", s.browser.avoid_modem},
@@ -43,11 +72,13 @@ nlohmann::ordered_json ToJson(const Shown& s) {
   };
   nlohmann::ordered_json toolbar = nlohmann::ordered_json::array();
   for (const ToolbarEntry& row : s.toolbar)
-    toolbar.push_back({{"type", row.tag}, {"caption", row.caption}, {"url", row.url}, {"image", row.image}});
+    toolbar.push_back({{"type", row.tag}, {"caption", Text(row.caption)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
+  nlohmann::ordered_json domains = nlohmann::ordered_json::array();
+  for (const std::string& domain : s.domains) domains.push_back(Text(domain));
   return {{"browser", browser},
           {"toolbar", toolbar},
-          {"domains", s.domains},
-          {"private", {{"DefaultServer", s.private_data.default_server}, {"DefaultRoot", s.private_data.default_root}}}};
+          {"domains", domains},
+          {"private", {{"DefaultServer", Text(s.private_data.default_server)}, {"DefaultRoot", Text(s.private_data.default_root)}}}};
 }
 
 void PrintText(const Shown& s) {
@@ -75,17 +106,14 @@ void RegisterShowCommand(CLI::App& app, CommandResult& result) {
   show->add_option("CONFIG", *config, "Configuration file, or a folder holding Orvex.INI")->required();
   show->add_flag("--json", *json, "Print one JSON object");
   show->callback([config, json, &result] {
-    std::string file = *config;
-    const int32_t attributes = FileAttributes(file);
-    if (attributes >= 0 && (attributes & kDirectoryAttribute) != 0)
-      file += PathSeparator(NativePathFlavour()) + std::string(kDefaultConfigFileName);
-    const int32_t file_attributes = FileAttributes(file);
-    if (file_attributes < 0 || (file_attributes & kDirectoryAttribute) != 0) {
-      result.exit_code = Fail(file, "no configuration file there");
+    // The file the options dialog would open for this target.
+    const std::string file = ConfigurationPathFor(*config, FileAttributes(*config), NativePathFlavour());
+    if (const std::string why = WhyUnreadable(file, false); !why.empty()) {
+      result.exit_code = Fail(file, why);
       return;
     }
     const Shown shown = Load(file);
-    if (*json) std::cout << ToJson(shown).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    if (*json) std::cout << ToJson(shown).dump(2) << '\n';
     else PrintText(shown);
   });
 }

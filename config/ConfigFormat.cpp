@@ -137,6 +137,12 @@ std::string WhyNotStoredAsTyped(TypedText kind, std::string_view text) {
   return subject + " cannot have blanks around \"=\": the browser would drop them.";
 }
 
+std::string ConfigurationPathFor(const std::string& target, int32_t attributes, PathFlavour flavour) {
+  constexpr int32_t kDirectory = 0x10;
+  const bool names_folder = attributes == -1 || (attributes & kDirectory) != 0;
+  return names_folder ? target + PathSeparator(flavour) + kDefaultConfigFileName : target;
+}
+
 int EngineFromStored(int32_t stored) { return (stored == 1 || stored == 2) ? stored : 3; }
 
 BrowserSettings ReadBrowserSettings(CIniFile2& ini) {

@@ -10,6 +10,7 @@
 
 #include "config/CButtons.h"
 #include "config/CIniFile2.h"
+#include "platform/PathFlavour.h"
 
 namespace kgh {
 
@@ -18,6 +19,10 @@ inline constexpr const char* kDefaultErrorPage = "res://error.htm";
 
 // Marks a sub-entry row: three U+00B7 MIDDLE DOT characters in front of its caption.
 inline constexpr std::string_view kSubEntryMark = "\xC2\xB7\xC2\xB7\xC2\xB7";
+
+// The configuration file a target names, given the target's directory-entry attributes (-1
+// when nothing matches it): the target itself when it is a file, otherwise "Orvex.INI" in it.
+std::string ConfigurationPathFor(const std::string& target, int32_t attributes, PathFlavour flavour);
 
 // ---- [Browser] ----
 

@@ -100,8 +100,7 @@ void frmOrvexOptions::Start(const std::string& RootDir, const std::string& DestD
   if (!def_server_.empty() && def_server_.back() == '/') def_server_.pop_back();
 
   const int32_t attributes = services_.file_attributes ? services_.file_attributes(DestDir) : -1;
-  const bool names_folder = attributes == -1 || (attributes & kDirectoryAttribute) != 0;
-  config_path_ = names_folder ? DestDir + PathSeparator(services_.flavour) + kDefaultConfigFileName : DestDir;
+  config_path_ = ConfigurationPathFor(DestDir, attributes, services_.flavour);
 
   txtServer.text = def_server_;
   txtRoot.text = root_dir_;

@@ -134,6 +134,13 @@ class PosixFileStore final : public FileStore {
       error = EISDIR;
       return false;
     }
+    // The rename would replace a file that its owner made read-only (even for root): refuse,
+    // as writing into it would be refused.
+    const bool read_only = (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    if (exists && (read_only || access(target.c_str(), W_OK) != 0)) {
+      error = EACCES;
+      return false;
+    }
     // A name may be taken by the leftover of a write that was killed, possibly one made by a
     // process forked from this one with the same random state: try further names.
     std::string temp;

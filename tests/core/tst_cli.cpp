@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 #include "support/TempDir.h"
 
@@ -42,6 +43,9 @@ TEST_F(CommandLine, CreatesShowsAndEditsAConfiguration) {
   EXPECT_NE(json.out.find("\"url\": \"<<Back button>>\""), std::string::npos);
   EXPECT_NE(json.out.find("\"javascript:\""), std::string::npos);
 
+  test::WriteBytes(dir.File("cp1252.ini"), "[Toolbar]\r\nUser1=caf\xE9.htm\r\n[User1]\r\nCaption=Caf\xE9\r\n");
+  EXPECT_NE(Cli("show --json " + dir.File("cp1252.ini")).out.find("\"caption\": \"Caf\u00e9\""), std::string::npos)
+      << "8-bit text shows as Latin-1";
   EXPECT_EQ(Cli("ini " + file + " set Browser StatusBar 0").status, 0);
   EXPECT_EQ(Cli("ini " + file + " get-int browser statusbar 5").out, "0\n");
   EXPECT_EQ(Cli("ini " + file + " get Browser Missing fallback").out, "fallback\n");
@@ -58,6 +62,10 @@ TEST_F(CommandLine, ReportsFailuresAndBadUsageByExitStatus) {
   EXPECT_EQ(Cli("ini " + file + " set Browser '[Evil]' 1").status, 1);
   EXPECT_EQ(test::ReadBytes(file), "[Browser]\r\nHomepage=a\r\n");
   EXPECT_EQ(Cli("ini " + dir.File("Orvex.INI/below") + " delete-section Browser").status, 1);
+  EXPECT_EQ(Cli("create-start-file " + file + " 'a\nb'").status, 1) << "the home page was refused";
+  std::filesystem::create_directories(dir.File("site/Orvex.INI"));
+  EXPECT_EQ(Cli("show " + dir.File("site")).status, 1) << "unreadable, not a page of defaults";
+  EXPECT_EQ(Cli("ini " + dir.File("site/Orvex.INI") + " get Browser Homepage").status, 1);
   EXPECT_EQ(Cli("compile a b c").status, 0);
   EXPECT_EQ(Cli("no-such-command").status, 2);
   EXPECT_EQ(Cli("ini " + file).status, 2);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "component/SetupOrvex.h"
 #include "config/CIniFile2.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
@@ -191,6 +192,15 @@ TEST_F(IniAccessor, FailedRemovalShowsTheSystemsReasonAndFailedWritesStaySilent)
   Open("Toolbar", &messages).DeleteSection();
   EXPECT_EQ(messages.shown.size(), 1U);
   EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(IniAccessor, AReadOnlyFileIsNotWrittenEvenByRoot) {
+  Given("[S]\r\nk=1\r\n");
+  ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+  EXPECT_FALSE(Open("S").WriteString("k", "2"));
+  EXPECT_FALSE(SetupOrvex().CreateStartFile(file, "a.htm"));
+  EXPECT_EQ(Bytes(), "[S]\r\nk=1\r\n");
+  EXPECT_EQ(test::ListFiles(dir.path()), std::vector<std::string>{"Orvex.INI"});
 }
 
 TEST_F(IniAccessor, WritesKeepPermissionsAndSymbolicLinks) {
