@@ -127,6 +127,11 @@ void OnFocusIn(QWidget* widget, std::function<void()> handler) {
   widget->installEventFilter(new FocusInFilter(widget, std::move(handler)));
 }
 
+void SeeKeysFirst(QWidget* window) {
+  window->installEventFilter(window);
+  for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(window);
+}
+
 QWidget* MakeRule(QWidget* parent) {
   auto* rule = new QFrame(parent);
   rule->setFrameShape(QFrame::HLine);

@@ -31,6 +31,9 @@ void ApplySelection(QComboBox* widget, const forms::ComboBox& combo);
 // Runs `handler` whenever `widget` receives the input focus.
 void OnFocusIn(QWidget* widget, std::function<void()> handler);
 
+// A form sees keys before its controls do: `window` filters its own events and every child's.
+void SeeKeysFirst(QWidget* window);
+
 // A line under a page heading, like an etched rule.
 QWidget* MakeRule(QWidget* parent);
 

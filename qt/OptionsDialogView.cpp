@@ -36,7 +36,7 @@ OptionsDialogView::OptionsDialogView(frmOrvexOptions& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   Build();
   Connect();
-  WatchKeys();
+  SeeKeysFirst(this);
   form_.SetDialogHost(this);
   form_.on_closed = [this] { done(QDialog::Accepted); };
   dispatch_.Render();
@@ -103,12 +103,6 @@ void OptionsDialogView::Connect() {
   connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdOK_Click(); }); });
   connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
   connect(help_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdHelp_Click(); }); });
-}
-
-// The form sees keys before its controls do.
-void OptionsDialogView::WatchKeys() {
-  installEventFilter(this);
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 bool OptionsDialogView::eventFilter(QObject* watched, QEvent* event) {

@@ -39,7 +39,6 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   void Build();
   void BuildTabs();
   void Connect();
-  void WatchKeys();
   void Render();
 
   frmOrvexOptions& form_;

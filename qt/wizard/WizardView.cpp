@@ -45,7 +45,7 @@ WizardView::WizardView(frmWizard& form, QWidget* parent)
   widgets_ = BuildWizardWidgets(this, form_);
   setFixedSize(TwipsToPixels(wizard_layout::kClientWidth, this), TwipsToPixels(wizard_layout::kClientHeight, this));
   Connect();
-  WatchKeys();
+  SeeKeysFirst(this);
   form_.on_closed = [this] { done(form_.hidden ? QDialog::Accepted : QDialog::Rejected); };
   dispatch_.Render();
   // The page's usual way on; Help shows nothing here.
@@ -63,12 +63,6 @@ void WizardView::Connect() {
   connect(widgets_.empty, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdEmptyApp_Click(); }); });
   connect(widgets_.save_settings, &QCheckBox::toggled, this,
           [this](bool checked) { dispatch_([this, checked] { form_.chkSaveSettings.value = checked ? 1 : 0; }); });
-}
-
-// The form sees keys before its controls do.
-void WizardView::WatchKeys() {
-  installEventFilter(this);
-  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 bool WizardView::eventFilter(QObject* watched, QEvent* event) {

@@ -25,7 +25,6 @@ class WizardView final : public QDialog {
 
  private:
   void Connect();
-  void WatchKeys();
   void Render();
   void RenderPages();
   void RenderChoices();
