@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-tidy cppcheck libclang-rt-14-dev valgrind
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  qt6-base-dev xvfb xauth nginx-light
+  qt6-base-dev fonts-dejavu-core xvfb xauth nginx-light
 )
 missing=()
 for p in "${packages[@]}"; do
