@@ -117,14 +117,6 @@ void ButtonDialogView::SetTabOrder() {
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void ButtonDialogView::ConnectTextBox(QLineEdit* box, forms::TextBox& control, void (dlgButton::*got_focus)()) {
-  connect(box, &QLineEdit::textEdited, this,
-          [this, &control](const QString& text) { dispatch_([&control, text] { control.text = FromQ(text); }); });
-  OnFocusIn(box, [this, box, &control, got_focus] {
-    dispatch_([this, got_focus] { (form_.*got_focus)(); });
-    ApplySelection(box, control);
-  });
-}
 
 void ButtonDialogView::Connect() {
   connect(type_, &QComboBox::activated, this, [this](int index) {
@@ -133,9 +125,10 @@ void ButtonDialogView::Connect() {
       form_.cmbType_Click();
     });
   });
-  ConnectTextBox(caption_, form_.txtCaption, &dlgButton::txtCaption_GotFocus);
-  ConnectTextBox(url_, form_.txtURL, &dlgButton::txtURL_GotFocus);
-  ConnectTextBox(bitmap_, form_.txtBitmap, &dlgButton::txtBitmap_GotFocus);
+  dlgButton& form = form_;
+  BindTextBox(caption_, form.txtCaption, dispatch_, [&form] { form.txtCaption_GotFocus(); });
+  BindTextBox(url_, form.txtURL, dispatch_, [&form] { form.txtURL_GotFocus(); });
+  BindTextBox(bitmap_, form.txtBitmap, dispatch_, [&form] { form.txtBitmap_GotFocus(); });
   connect(browse_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowse_Click(); }); });
   connect(browse_bitmap_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowseBitmap_Click(); }); });
   connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.OKButton_Click(); }); });

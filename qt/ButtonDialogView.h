@@ -32,7 +32,6 @@ class ButtonDialogView final : public QDialog {
   void BindControls();
   void SetTabOrder();
   void Connect();
-  void ConnectTextBox(QLineEdit* box, forms::TextBox& control, void (dlgButton::*got_focus)());
   void Render();
 
   dlgButton& form_;

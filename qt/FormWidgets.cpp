@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPalette>
 
+#include "qt/Dispatcher.h"
 #include "qt/QtText.h"
 
 namespace kgh::qt {
@@ -125,6 +126,25 @@ void ApplySelection(QComboBox* widget, const forms::ComboBox& combo) {
 
 void OnFocusIn(QWidget* widget, std::function<void()> handler) {
   widget->installEventFilter(new FocusInFilter(widget, std::move(handler)));
+}
+
+void BindTextBox(QLineEdit* box, forms::TextBox& control, Dispatcher& dispatch, std::function<void()> got_focus) {
+  QObject::connect(box, &QLineEdit::textEdited, box, [&dispatch, &control](const QString& text) {
+    dispatch([&control, text] { control.text = FromQ(text); });
+  });
+  if (!got_focus) return;
+  OnFocusIn(box, [box, &control, &dispatch, handler = std::move(got_focus)] {
+    dispatch(handler);
+    ApplySelection(box, control);
+  });
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+  int state = 0;
+  if (modifiers & Qt::ShiftModifier) state |= 1;
+  if (modifiers & Qt::ControlModifier) state |= 2;
+  if (modifiers & Qt::AltModifier) state |= 4;
+  return state;
 }
 
 void SeeKeysFirst(QWidget* window) {

@@ -4,6 +4,8 @@
 // event neither moves the caret nor emits needless signals.
 #include <functional>
 
+#include <Qt>
+
 #include "forms/Controls.h"
 
 class QAbstractButton;
@@ -15,6 +17,8 @@ class QListWidget;
 class QWidget;
 
 namespace kgh::qt {
+
+class Dispatcher;
 
 void RenderControl(QWidget* widget, const forms::Control& control);
 void RenderLabel(QLabel* widget, const forms::Label& label);
@@ -31,8 +35,16 @@ void ApplySelection(QComboBox* widget, const forms::ComboBox& combo);
 // Runs `handler` whenever `widget` receives the input focus.
 void OnFocusIn(QWidget* widget, std::function<void()> handler);
 
+// Text typed into `box` goes into the form's text box at once. With `got_focus`, the box taking
+// the focus runs that handler through `dispatch`, then shows the selection the form set.
+void BindTextBox(QLineEdit* box, forms::TextBox& control, Dispatcher& dispatch,
+                 std::function<void()> got_focus = {});
+
 // A form sees keys before its controls do: `window` filters its own events and every child's.
 void SeeKeysFirst(QWidget* window);
+
+// The form's shift-state bits: 1 Shift, 2 Ctrl, 4 Alt.
+int ShiftState(Qt::KeyboardModifiers modifiers);
 
 // A line under a page heading, like an etched rule.
 QWidget* MakeRule(QWidget* parent);

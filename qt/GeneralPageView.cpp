@@ -87,13 +87,11 @@ void GeneralPageView::BuildPages(QGridLayout* grid) {
 }
 
 void GeneralPageView::Connect() {
-  ForwardEdits(server_, form_.txtServer);
-  ForwardEdits(root_, form_.txtRoot);
-  ForwardEdits(home_, form_.txtHome);
-  ForwardEdits(error_, form_.txtError);
-  ForwardFocus(server_, form_.txtServer, &frmOrvexOptions::txtServer_GotFocus);
-  ForwardFocus(home_, form_.txtHome, &frmOrvexOptions::txtHome_GotFocus);
-  ForwardFocus(error_, form_.txtError, &frmOrvexOptions::txtError_GotFocus);
+  frmOrvexOptions& form = form_;
+  BindTextBox(server_, form.txtServer, dispatch_, [&form] { form.txtServer_GotFocus(); });
+  BindTextBox(root_, form.txtRoot, dispatch_);
+  BindTextBox(home_, form.txtHome, dispatch_, [&form] { form.txtHome_GotFocus(); });
+  BindTextBox(error_, form.txtError, dispatch_, [&form] { form.txtError_GotFocus(); });
   connect(change_root_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdChangeRoot_Click(); }); });
   connect(browse_dir_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowseDir_Click(); }); });
   connect(browse_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowse_Click(); }); });

@@ -3,6 +3,7 @@
 #include "qt/OptionsPage.h"
 
 class QGridLayout;
+class QLineEdit;
 class QPushButton;
 
 namespace kgh::qt {

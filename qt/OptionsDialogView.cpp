@@ -21,15 +21,6 @@ namespace kgh::qt {
 
 namespace {
 
-// The form's shift-state bits.
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-  int state = 0;
-  if (modifiers & Qt::ShiftModifier) state |= 1;
-  if (modifiers & Qt::ControlModifier) state |= 2;
-  if (modifiers & Qt::AltModifier) state |= 4;
-  return state;
-}
-
 }  // namespace
 
 OptionsDialogView::OptionsDialogView(frmOrvexOptions& form, QWidget* parent)

@@ -8,7 +8,6 @@
 #include "qt/Dispatcher.h"
 
 class QLabel;
-class QLineEdit;
 
 namespace kgh::qt {
 
@@ -22,10 +21,6 @@ class OptionsPage : public QWidget {
  protected:
   // A heading followed by an etched rule to the right edge.
   QWidget* MakeHeading(QLabel* heading);
-  // Text typed into `box` goes into the form's text box at once.
-  void ForwardEdits(QLineEdit* box, forms::TextBox& control);
-  // The form's focus handler runs, then the box shows the selection it set.
-  void ForwardFocus(QLineEdit* box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)());
 
   frmOrvexOptions& form_;
   Dispatcher& dispatch_;

@@ -21,15 +21,6 @@ int FunctionKeyCode(int qt_key) {
   return frmWizard::kF1Key + (qt_key - Qt::Key_F1);
 }
 
-// The form's shift-state bits.
-int ShiftState(Qt::KeyboardModifiers modifiers) {
-  int state = 0;
-  if (modifiers & Qt::ShiftModifier) state |= 1;
-  if (modifiers & Qt::ControlModifier) state |= 2;
-  if (modifiers & Qt::AltModifier) state |= 4;
-  return state;
-}
-
 // Texts from the string table break lines with CR LF; a label breaks them at LF alone.
 void RenderText(QLabel* widget, const forms::Label& label) {
   RenderControl(widget, label);
