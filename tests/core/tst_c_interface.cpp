@@ -11,15 +11,9 @@ namespace {
 
 class LoadedLibrary : public ::testing::Test {
  protected:
-  void SetUp() override {
-    handle_ = dlopen(KGH_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle_, nullptr) << dlerror();
-  }
-  void TearDown() override {
-    if (handle_ != nullptr) dlclose(handle_);
-  }
-  template <typename Fn>
-  Fn Symbol(const char* name) {
+  void SetUp() override { ASSERT_NE(handle_ = dlopen(KGH_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL), nullptr) << dlerror(); }
+  void TearDown() override { if (handle_ != nullptr) dlclose(handle_); }
+  template <typename Fn> Fn Symbol(const char* name) {
     void* symbol = dlsym(handle_, name);
     EXPECT_NE(symbol, nullptr) << name;
     return reinterpret_cast<Fn>(symbol);
@@ -28,12 +22,9 @@ class LoadedLibrary : public ::testing::Test {
 };
 
 TEST_F(LoadedLibrary, AnswersWithAutomationBooleans) {
-  using CreateStartFile = int16_t (*)(const char*, const char*);
-  using Compile = int16_t (*)(const char*, const char*, const char*);
-  const auto create = Symbol<CreateStartFile>("KelmarGUIHelper_CreateStartFile");
-  const auto compile = Symbol<Compile>("KelmarGUIHelper_Compile");
+  const auto create = Symbol<int16_t (*)(const char*, const char*)>("KelmarGUIHelper_CreateStartFile");
+  const auto compile = Symbol<int16_t (*)(const char*, const char*, const char*)>("KelmarGUIHelper_Compile");
   ASSERT_TRUE(create && compile);
-
   test::TempDir dir;
   const std::string file = dir.File("Orvex.INI");
   EXPECT_EQ(create(file.c_str(), "start.htm"), -1);

@@ -11,21 +11,17 @@
 namespace kgh {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
+struct CliRun { int status; std::string out; };
 
 CliRun Cli(const std::string& args, const std::string& input = "") {
-  std::string command = std::string(ORVEX_SETUP_PATH) + " " + args + " 2>/dev/null";
-  if (!input.empty()) command = "printf '%s' '" + input + "' | " + command;
+  const std::string command = (input.empty() ? "" : "printf '%s' '" + input + "' | ") +
+                              std::string(ORVEX_SETUP_PATH) + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
-  CliRun run{-1, ""};
+  std::string out;
   std::array<char, 4096> buffer{};
-  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) run.out.append(buffer.data(), n);
+  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
   const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
 }
 
 class CommandLine : public ::testing::Test {
@@ -38,38 +34,35 @@ TEST_F(CommandLine, CreatesShowsAndEditsAConfiguration) {
   ASSERT_EQ(Cli("create-start-file " + file + " start.htm").status, 0);
   const CliRun json = Cli("show --json " + dir.path().string());
   ASSERT_EQ(json.status, 0);
-  EXPECT_NE(json.out.find("\"Homepage\": \"start.htm\""), std::string::npos) << json.out;
-  EXPECT_NE(json.out.find("\"BrowserEngine\": 2"), std::string::npos);
-  EXPECT_NE(json.out.find("\"url\": \"<<Back button>>\""), std::string::npos);
-  EXPECT_NE(json.out.find("\"javascript:\""), std::string::npos);
-
+  for (const char* part : {"\"Homepage\": \"start.htm\"", "\"BrowserEngine\": 2", "\"url\": \"<<Back button>>\"",
+                           "\"javascript:\""})
+    EXPECT_NE(json.out.find(part), std::string::npos) << part << " in " << json.out;
   test::WriteBytes(dir.File("cp1252.ini"), "[Toolbar]\r\nUser1=caf\xE9.htm\r\n[User1]\r\nCaption=Caf\xE9\r\n");
   EXPECT_NE(Cli("show --json " + dir.File("cp1252.ini")).out.find("\"caption\": \"Caf\u00e9\""), std::string::npos)
       << "8-bit text shows as Latin-1";
-  EXPECT_EQ(Cli("ini " + file + " set Browser StatusBar 0").status, 0);
-  EXPECT_EQ(Cli("ini " + file + " get-int browser statusbar 5").out, "0\n");
-  EXPECT_EQ(Cli("ini " + file + " get Browser Missing fallback").out, "fallback\n");
-  EXPECT_EQ(Cli("ini " + file + " replace-section Domains", "a\nb\n").status, 0);
-  EXPECT_EQ(Cli("ini " + file + " section Domains").out, "a\nb\n");
-  EXPECT_EQ(Cli("ini " + file + " delete-section Domains").status, 0);
-  EXPECT_EQ(Cli("ini " + file + " section Domains").out, "");
+  const std::string ini = "ini " + file;
+  EXPECT_EQ(Cli(ini + " set Browser StatusBar 0").status, 0);
+  EXPECT_EQ(Cli(ini + " get-int browser statusbar 5").out, "0\n");
+  EXPECT_EQ(Cli(ini + " get Browser Missing fallback").out, "fallback\n");
+  EXPECT_EQ(Cli(ini + " replace-section Domains", "a\nb\n").status, 0);
+  EXPECT_EQ(Cli(ini + " section Domains").out, "a\nb\n");
+  EXPECT_EQ(Cli(ini + " delete-section Domains").status, 0);
+  EXPECT_EQ(Cli(ini + " section Domains").out, "");
 }
 
 TEST_F(CommandLine, ReportsFailuresAndBadUsageByExitStatus) {
-  EXPECT_EQ(Cli("create-start-file " + dir.File("missing/x.ini") + " a").status, 1);
-  EXPECT_EQ(Cli("show " + dir.File("nothing.ini")).status, 1);
   test::WriteBytes(file, "[Browser]\r\nHomepage=a\r\n");
+  std::filesystem::create_directories(dir.File("site/Orvex.INI"));
   EXPECT_EQ(Cli("ini " + file + " set Browser '[Evil]' 1").status, 1);
   EXPECT_EQ(test::ReadBytes(file), "[Browser]\r\nHomepage=a\r\n");
-  EXPECT_EQ(Cli("ini " + dir.File("Orvex.INI/below") + " delete-section Browser").status, 1);
-  EXPECT_EQ(Cli("create-start-file " + file + " 'a\nb'").status, 1) << "the home page was refused";
-  std::filesystem::create_directories(dir.File("site/Orvex.INI"));
-  EXPECT_EQ(Cli("show " + dir.File("site")).status, 1) << "unreadable, not a page of defaults";
-  EXPECT_EQ(Cli("ini " + dir.File("site/Orvex.INI") + " get Browser Homepage").status, 1);
-  EXPECT_EQ(Cli("compile a b c").status, 0);
-  EXPECT_EQ(Cli("no-such-command").status, 2);
-  EXPECT_EQ(Cli("ini " + file).status, 2);
-  EXPECT_EQ(Cli("--version").status, 0);
+  for (const auto& [args, status] : std::initializer_list<std::pair<std::string, int>>{
+           {"create-start-file " + dir.File("missing/x.ini") + " a", 1}, {"show " + dir.File("nothing.ini"), 1},
+           {"ini " + dir.File("Orvex.INI/below") + " delete-section Browser", 1},
+           {"create-start-file " + file + " 'a\nb'", 1},  // the home page is refused
+           {"show " + dir.File("site"), 1},                 // unreadable, not a page of defaults
+           {"ini " + dir.File("site/Orvex.INI") + " get Browser Homepage", 1}, {"compile a b c", 0},
+           {"no-such-command", 2}, {"ini " + file, 2}, {"--version", 0}})
+    EXPECT_EQ(Cli(args).status, status) << args;
 }
 
 }  // namespace

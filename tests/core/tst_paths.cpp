@@ -1,60 +1,43 @@
 // Relative paths in both flavours, fixed-size buffers and directory-entry attributes.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/Module1.h"
 #include "support/TempDir.h"
 
 namespace kgh {
 namespace {
 
-struct RelativeCase {
-  const char* base;
-  const char* target;
-  const char* expected;
-};
+// Each case: base, target, the relative path expected.
+void ExpectRelativePaths(PathFlavour flavour, std::initializer_list<std::array<const char*, 3>> cases) {
+  for (const auto& [base, target, expected] : cases)
+    EXPECT_EQ(MakeRelativePath(base, target, flavour), expected) << base << " -> " << target;
+}
 
 TEST(MakeRelativePath, WindowsFlavour) {
-  const RelativeCase cases[] = {
-      {"C:\\Web\\shop", "C:\\Web\\shop\\default.asp", "default.asp"},
-      {"C:\\Web\\shop", "C:\\Web\\shop\\pages\\a.htm", "pages\\a.htm"},
-      {"C:\\Web\\shop", "C:\\Web\\other\\a.htm", "..\\other\\a.htm"},
-      {"C:\\Web\\shop\\sub\\deep", "C:\\Web\\shop\\a.htm", "..\\..\\a.htm"},
-      {"c:\\web\\SHOP", "C:\\Web\\shop\\A.htm", "A.htm"},
-      {"C:\\", "C:\\start.htm", "start.htm"},
-      {"D:\\", "D:\\start.htm", "start.htm"},
-      {"C:", "C:\\x\\y.htm", "x\\y.htm"},
-      {"C:\\Web\\shop\\", "C:\\Web\\shop\\a.htm", "a.htm"},
-      {"D:\\Web", "C:\\Web\\a.htm", ""},
-      {"", "C:\\Web\\a.htm", ""},
-      {"C:\\Web", "C:\\Web", "."},
-      {"\\\\srv\\share\\web", "\\\\SRV\\Share\\web\\a.htm", "a.htm"},
-      {"\\\\srv\\share", "C:\\a.htm", ""},
-      {"\\\\srv\\one", "\\\\srv\\two\\a.htm", ""},
-      {"D:\\Cfg", "D:\\Cfg\\img\\b.bmp", "img\\b.bmp"},
-  };
-  for (const RelativeCase& c : cases)
-    EXPECT_EQ(MakeRelativePath(c.base, c.target, PathFlavour::Windows), c.expected) << c.base << " -> " << c.target;
+  ExpectRelativePaths(PathFlavour::Windows, {
+      {"C:\\Web\\shop", "C:\\Web\\shop\\default.asp", "default.asp"}, {"C:\\", "C:\\start.htm", "start.htm"},
+      {"C:\\Web\\shop", "C:\\Web\\shop\\pages\\a.htm", "pages\\a.htm"}, {"D:\\", "D:\\start.htm", "start.htm"},
+      {"C:\\Web\\shop", "C:\\Web\\other\\a.htm", "..\\other\\a.htm"}, {"C:", "C:\\x\\y.htm", "x\\y.htm"},
+      {"C:\\Web\\shop\\sub\\deep", "C:\\Web\\shop\\a.htm", "..\\..\\a.htm"}, {"", "C:\\Web\\a.htm", ""},
+      {"c:\\web\\SHOP", "C:\\Web\\shop\\A.htm", "A.htm"}, {"C:\\Web", "C:\\Web", "."},
+      {"C:\\Web\\shop\\", "C:\\Web\\shop\\a.htm", "a.htm"}, {"D:\\Web", "C:\\Web\\a.htm", ""},
+      {"\\\\srv\\share\\web", "\\\\SRV\\Share\\web\\a.htm", "a.htm"}, {"\\\\srv\\share", "C:\\a.htm", ""},
+      {"\\\\srv\\one", "\\\\srv\\two\\a.htm", ""}, {"D:\\Cfg", "D:\\Cfg\\img\\b.bmp", "img\\b.bmp"}});
 }
 
 TEST(MakeRelativePath, PosixFlavourIsCaseSensitive) {
-  const RelativeCase cases[] = {
-      {"/var/www/shop", "/var/www/shop/pages/a.htm", "pages/a.htm"},
-      {"/var/www/shop/", "/var/www/other/a.htm", "../other/a.htm"},
-      {"/var/www/Shop", "/var/www/shop/a.htm", "../shop/a.htm"},
-      {"/", "/start.htm", "start.htm"},
-      {"/srv", "/srv", "."},
-      {"", "/a.htm", ""},
-      {"relative/dir", "/abs/a.htm", ""},
-  };
-  for (const RelativeCase& c : cases)
-    EXPECT_EQ(MakeRelativePath(c.base, c.target, PathFlavour::Posix), c.expected) << c.base << " -> " << c.target;
+  ExpectRelativePaths(PathFlavour::Posix, {
+      {"/var/www/shop", "/var/www/shop/pages/a.htm", "pages/a.htm"}, {"/", "/start.htm", "start.htm"},
+      {"/var/www/shop/", "/var/www/other/a.htm", "../other/a.htm"}, {"/srv", "/srv", "."}, {"", "/a.htm", ""},
+      {"/var/www/Shop", "/var/www/shop/a.htm", "../shop/a.htm"}, {"relative/dir", "/abs/a.htm", ""}});
 }
 
 TEST(RelativePathFrom, KeepsItsLeadingDotAndNeverReachesThePathLimit) {
   EXPECT_EQ(RelativePathFrom("C:\\Web", "C:\\Web\\a.htm", PathFlavour::Windows), ".\\a.htm");
   EXPECT_EQ(RelativePathFrom("/web", "/web/a.htm", PathFlavour::Posix), "./a.htm");
-  const std::string deep = "C:\\" + std::string(300, 'd');
-  EXPECT_EQ(RelativePathFrom("C:\\Web", deep + "\\a.htm", PathFlavour::Windows), "");
+  EXPECT_EQ(RelativePathFrom("C:\\Web", "C:\\" + std::string(300, 'd') + "\\a.htm", PathFlavour::Windows), "");
   const std::string just_fits = "C:\\" + std::string(250, 'x') + "\\a.htm";  // ".." + 257 = 259
   EXPECT_EQ(RelativePathFrom("C:\\Web", just_fits, PathFlavour::Windows).size(), 259U);
 }
@@ -72,13 +55,9 @@ TEST(FileAttributes, TellsFoldersFilesAndNothing) {
   test::WriteBytes(dir.File("Orvex.INI"), "x");
   EXPECT_NE(FileAttributes(dir.path().string()) & kDirectoryAttribute, 0);
   EXPECT_EQ(FileAttributes(dir.File("Orvex.INI")) & kDirectoryAttribute, 0);
-  EXPECT_GE(FileAttributes(dir.File("Orvex.INI")), 0);
-  EXPECT_GE(FileAttributes(dir.File("*.INI")), 0);
-  EXPECT_GE(FileAttributes(dir.File("Orvex.?NI")), 0);
-  EXPECT_EQ(FileAttributes(dir.File("*.htm")), -1);
-  EXPECT_EQ(FileAttributes(dir.File("missing")), -1);
-  EXPECT_EQ(FileAttributes(dir.path().string() + "/"), -1);
-  EXPECT_EQ(FileAttributes(""), -1);
+  for (const char* found : {"Orvex.INI", "*.INI", "Orvex.?NI"}) EXPECT_GE(FileAttributes(dir.File(found)), 0) << found;
+  for (const std::string& missing : {dir.File("*.htm"), dir.File("missing"), dir.path().string() + "/", std::string()})
+    EXPECT_EQ(FileAttributes(missing), -1) << missing;
 }
 
 TEST(FileDialogFilter, GivesTheFirstExtensionItsPattern) {

@@ -3,12 +3,6 @@
 // them, and a configuration held in memory under a Windows path.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "component/SetupOrvex.h"
 #include "config/PortableProfile.h"
 #include "options/OptionsDialogHost.h"
@@ -22,30 +16,26 @@ namespace kgh::test {
 using Op = frmOrvexOptions::ButtonOp;
 inline const std::string kMark(kSubEntryMark);
 
-// Shows a dialog modally by running the next script on it; a script that leaves the dialog
-// open fails the test, as the modal display would never end.
-template <typename Dialog>
-void RunNextScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog) {
-  ASSERT_FALSE(scripts.empty()) << "unexpected dialog: " << dialog.Caption;
-  bool closed = false;
-  dialog.on_closed = [&closed] { closed = true; };
-  const auto script = std::move(scripts.front());
-  scripts.pop_front();
-  script(dialog);
-  EXPECT_TRUE(closed) << dialog.Caption << " was left open";
-  dialog.on_closed = nullptr;
-}
-
+// Shows dialogs modally by running the next script on them; a script that leaves the dialog
+// open fails the test, as the modal display would never end. Focus requests fail.
 class FakeDialogHost final : public OptionsDialogHost {
  public:
   std::deque<std::function<void(dlgButton&)>> button_scripts;
   std::deque<std::function<void(dlgDomain&)>> domain_scripts;
-  std::vector<std::string> focus_requests;  // control names; the requests fail
-  void ShowButtonDialog(dlgButton& dialog) override { RunNextScript(button_scripts, dialog); }
-  void ShowDomainDialog(dlgDomain& dialog) override { RunNextScript(domain_scripts, dialog); }
-  bool SetFocus(const forms::Control& control) override {
-    focus_requests.push_back(control.name);
-    return false;
+  std::vector<std::string> focus_requests;  // control names
+  void ShowButtonDialog(dlgButton& dialog) override { Run(button_scripts, dialog); }
+  void ShowDomainDialog(dlgDomain& dialog) override { Run(domain_scripts, dialog); }
+  bool SetFocus(const forms::Control& control) override { return focus_requests.push_back(control.name), false; }
+  template <typename Dialog>
+  static void Run(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog) {
+    ASSERT_FALSE(scripts.empty()) << "unexpected dialog: " << dialog.Caption;
+    bool closed = false;
+    dialog.on_closed = [&closed] { closed = true; };
+    const auto script = std::move(scripts.front());
+    scripts.pop_front();
+    script(dialog);
+    EXPECT_TRUE(closed) << dialog.Caption << " was left open";
+    dialog.on_closed = nullptr;
   }
 };
 
@@ -76,8 +66,7 @@ inline std::string Arrows(const frmOrvexOptions& form) {
 // (kind, caption, URL, bitmap) and per domain.
 inline std::string Shown(const frmOrvexOptions& f) {
   std::string out = f.txtHome.text + "|" + f.txtError.text + "|" + f.txtServer.text + "|" + f.txtRoot.text + "|";
-  for (const forms::CheckBox* box : {&f.cbContentMenu, &f.cbStatusBar, &f.cbModem, &f.cbMaximized, &f.cbSmall,
-                                     &f.cbCloseKelmar})
+  for (auto* box : {&f.cbContentMenu, &f.cbStatusBar, &f.cbModem, &f.cbMaximized, &f.cbSmall, &f.cbCloseKelmar})
     out += std::to_string(box->value);
   out += "|" + f.cmbBrowserType.items.at(static_cast<std::size_t>(f.cmbBrowserType.list_index)).text + "\n";
   for (const ToolbarEntry& r : f.lstButtons.rows)
@@ -95,19 +84,14 @@ inline void PickKind(dlgButton& dialog, ButtonTypeId type) {
 // Scripts for the entry dialogs.
 inline std::function<void(dlgButton&)> ConfirmButton(std::string caption, std::string url, std::string bitmap = "",
                                                      ButtonTypeId type = kUserButton) {
-  return [=](dlgButton& dialog) {
-    PickKind(dialog, type);
-    dialog.txtCaption.text = caption;
-    dialog.txtURL.text = url;
-    dialog.txtBitmap.text = bitmap;
-    dialog.OKButton_Click();
+  return [=](dlgButton& d) {
+    PickKind(d, type);
+    d.txtCaption.text = caption, d.txtURL.text = url, d.txtBitmap.text = bitmap;
+    d.OKButton_Click();
   };
 }
 inline std::function<void(dlgDomain&)> ConfirmDomain(std::string text) {
-  return [=](dlgDomain& dialog) {
-    dialog.cmbDomain.text = text;
-    dialog.OKButton_Click();
-  };
+  return [=](dlgDomain& d) { d.cmbDomain.text = text, d.OKButton_Click(); };
 }
 
 // The fakes, and options dialogs opened on "C:\Cfg\Orvex.INI" in memory.
@@ -120,22 +104,17 @@ class OptionsTest : public ::testing::Test {
   PortableProfile profile{memory};
   const std::string path = "C:\\Cfg\\Orvex.INI";
 
-  OptionsServices Services() {
-    OptionsServices services;
-    services.profile = &profile;
-    services.messages = &messages;
-    services.file_dialogs = &files;
-    services.host = &host;
-    services.flavour = PathFlavour::Windows;
-    services.file_attributes = [](const std::string&) { return -1; };  // "C:\Cfg" names a folder
-    return services;
+  OptionsServices Services() {  // "C:\Cfg" names a folder
+    return {.profile = &profile, .messages = &messages, .file_dialogs = &files, .host = &host,
+            .flavour = PathFlavour::Windows, .file_attributes = [](const std::string&) { return -1; },
+            .component_dir = ""};
   }
   std::string& File() { return memory.files[path]; }
+  // The root and server the file remembers.
+  PrivateData Remembered() { CIniFile2 ini(profile); return ini.INIFile = path, ReadPrivateData(ini); }
   void WriteTemplate() {
-    ComponentServices services;
-    services.files = &memory;
-    services.profile = &profile;
-    ASSERT_TRUE(SetupOrvex(services).CreateStartFile(path, "default.asp"));
+    ASSERT_TRUE(
+        SetupOrvex({.files = &memory, .profile = &profile, .component_dir = ""}).CreateStartFile(path, "default.asp"));
   }
   std::unique_ptr<frmOrvexOptions> Open(const std::string& root = "", const std::string& server = "") {
     auto form = std::make_unique<frmOrvexOptions>(Services());

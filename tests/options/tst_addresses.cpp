@@ -10,10 +10,7 @@ using Addresses = OptionsTest;
 
 TEST_F(Addresses, AChosenFileBecomesAnAddressRelativeToTheRootOnTheDefaultServer) {
   enum Box { kHome, kButtonUrl, kBitmap };
-  const struct {
-    Box box;
-    const char *root, *server, *file, *address;
-  } cases[] = {
+  const struct { Box box; const char *root, *server, *file, *address; } cases[] = {
       {kHome, "C:\\Web\\shop", "devbox:8080", "C:\\Web\\shop\\pages\\start.asp", "http://devbox:8080/pages/start.asp"},
       {kHome, "C:\\Web\\shop", "", "C:\\Web\\shop\\pages\\start.asp", "pages/start.asp"},
       {kHome, "C:\\Web\\shop", "server", "C:\\Web\\img\\a.htm", "http://server/../img/a.htm"},
@@ -38,25 +35,19 @@ TEST_F(Addresses, AChosenFileBecomesAnAddressRelativeToTheRootOnTheDefaultServer
     SCOPED_TRACE(std::string(c.root) + " + " + c.file);
     auto form = OpenWith({"[Browser]", "Homepage=before"}, c.root, c.server);
     files.choices = {c.file};
-    if (c.box == kHome) {
-      form->cmdBrowse_Click();
-      EXPECT_EQ(form->txtHome.text, c.address);
-      continue;
-    }
-    host.button_scripts = {[&c](dlgButton& d) {
-      d.txtURL.text = "before";
-      c.box == kButtonUrl ? d.cmdBrowse_Click() : d.cmdBrowseBitmap_Click();
-      EXPECT_EQ((c.box == kButtonUrl ? d.txtURL : d.txtBitmap).text, c.address);
+    std::string in_dialog;
+    host.button_scripts = {[&](dlgButton& d) {
+      d.txtURL.text = "before", c.box == kButtonUrl ? d.cmdBrowse_Click() : d.cmdBrowseBitmap_Click();
+      in_dialog = (c.box == kButtonUrl ? d.txtURL : d.txtBitmap).text;
       d.CancelButton_Click();
     }};
-    form->cmdButtonOp_Click(Op::kAddButton);
+    c.box == kHome ? form->cmdBrowse_Click() : form->cmdButtonOp_Click(Op::kAddButton);
+    EXPECT_EQ(c.box == kHome ? form->txtHome.text : in_dialog, c.address);
   }
-  const FileDialogRequest& page = files.requests.front();
-  EXPECT_EQ(page.title + "|" + page.description + "|" + page.extensions + "|" + page.initial_dir,
-            "Select start page|ASP / HTML pages|htm;*.asp;*.aspx;*.php|C:\\Web\\shop");
-  const FileDialogRequest& bitmap = files.requests.back();
-  EXPECT_EQ(bitmap.title + "|" + bitmap.description + "|" + bitmap.extensions + "|" + bitmap.initial_dir,
-            "Select BMP file|BMP files |bmp|D:\\Web");
+  const auto asked = [](const FileDialogRequest& r) {
+    return r.title + "|" + r.description + "|" + r.extensions + "|" + r.initial_dir; };
+  EXPECT_EQ(asked(files.requests.front()), "Select start page|ASP / HTML pages|htm;*.asp;*.aspx;*.php|C:\\Web\\shop");
+  EXPECT_EQ(asked(files.requests.back()), "Select BMP file|BMP files |bmp|D:\\Web");
 }
 
 TEST_F(Addresses, ApplyChangeAsksThenRewritesEveryAddressOfTheDialog) {
@@ -65,8 +56,7 @@ TEST_F(Addresses, ApplyChangeAsksThenRewritesEveryAddressOfTheDialog) {
                         "Bitmap=http://devbox:8080/img/news.bmp", "_Old=http://devbox:8080/old.htm", "[Domains]",
                         "http://devbox:8080/", "javascript:", "http://devbox2:8080/"},
                        "C:\\Web", "devbox:8080");
-  form->txtServer.text = "intranet:80";
-  messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  form->txtServer.text = "intranet:80", messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
   form->cmdChangeRoot_Click();
   EXPECT_EQ(form->DefServer(), "devbox:8080") << "No changes nothing";
   EXPECT_EQ(form->txtHome.text, "http://DEVBOX:8080/pages/start.asp");
@@ -74,19 +64,14 @@ TEST_F(Addresses, ApplyChangeAsksThenRewritesEveryAddressOfTheDialog) {
   EXPECT_EQ(messages.shown.back().text,
             "This will change all URLs where the previous root resides. Do you want to continue?");
   EXPECT_EQ(form->DefServer(), "intranet:80");
-  EXPECT_EQ(Shown(*form),
-            "http://intranet:80/pages/start.asp|res://error.htm|intranet:80|C:\\Web|111100|"
-            "3 - Use engine that is installed\n"
-            "1 Back <<Back button>> \n"
-            "10 News http://intranet:80/news.htm http://intranet:80/img/news.bmp\n"
-            "10 " + kMark + "Old http://intranet:80/old.htm \n"
-            "http://intranet:80/\njavascript:\nhttp://devbox2:8080/\n");
+  EXPECT_EQ(Shown(*form), "http://intranet:80/pages/start.asp|res://error.htm|intranet:80|C:\\Web|111100|"
+                          "3 - Use engine that is installed\n1 Back <<Back button>> \n"
+                          "10 News http://intranet:80/news.htm http://intranet:80/img/news.bmp\n10 " + kMark +
+                          "Old http://intranet:80/old.htm \nhttp://intranet:80/\njavascript:\nhttp://devbox2:8080/\n");
 }
 
 TEST_F(Addresses, ServerRewriteReplacesWholeServersIgnoringLetterCase) {
-  const struct {
-    const char *address, *old_server, *new_server, *result;
-  } cases[] = {
+  const struct { const char *address, *old_server, *new_server, *result; } cases[] = {
       {"http://DEVBOX:8080/pages/start.asp", "devbox:8080", "intranet:80", "http://intranet:80/pages/start.asp"},
       {"HTTP://SRV/x.htm", "srv", "web01", "HTTP://web01/x.htm"},
       {"http://srv", "srv", "web01", "http://web01"},

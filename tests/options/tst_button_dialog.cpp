@@ -19,10 +19,7 @@ std::string Enabled(const dlgButton& d) {
 }
 
 TEST_F(ButtonDialog, OkChecksTheCaptionThenTheUrlAndKeepsTheDialogOpen) {
-  const struct {
-    const char *caption, *url, *message;
-    MessageIcon icon;
-  } cases[] = {
+  const struct { const char *caption, *url, *message; MessageIcon icon; } cases[] = {
       {"", "", "Please enter button's caption", MessageIcon::Critical},
       {"", "news.htm", "Please enter button's caption", MessageIcon::Critical},
       {"News", "", "Please enter destination URL for this button", MessageIcon::None},
@@ -33,8 +30,7 @@ TEST_F(ButtonDialog, OkChecksTheCaptionThenTheUrlAndKeepsTheDialogOpen) {
     messages.shown.clear();
     dlgButton dialog(Services());
     dialog.StartAddNew();
-    dialog.txtCaption.text = c.caption;
-    dialog.txtURL.text = c.url;
+    dialog.txtCaption.text = c.caption, dialog.txtURL.text = c.url;
     dialog.OKButton_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, c.message);
@@ -51,18 +47,15 @@ TEST_F(ButtonDialog, SwitchingKindsKeepsTheTypedTextsAndAnotherKindKeepsTheCalle
   dialog.StartAddNew();
   EXPECT_EQ(dialog.cmbType.items[static_cast<std::size_t>(dialog.cmbType.list_index)].text, "User (URL) button");
   EXPECT_EQ(Enabled(dialog), "+++++nnn");
-  dialog.ButtonCaption = "kept";
-  dialog.txtCaption.text = "News";
-  dialog.txtURL.text = "news.htm";
-  dialog.txtBitmap.text = "news.bmp";
+  dialog.ButtonCaption = "kept", dialog.txtCaption.text = "News";
+  dialog.txtURL.text = "news.htm", dialog.txtBitmap.text = "news.bmp";
   PickKind(dialog, kSeparatorButton);
   EXPECT_EQ(Enabled(dialog), "----+ggg") << "the bitmap button stays for every kind";
   PickKind(dialog, kUserButton);
   EXPECT_EQ(Enabled(dialog), "+++++nnn");
   EXPECT_EQ(dialog.txtCaption.text + "|" + dialog.txtURL.text + "|" + dialog.txtBitmap.text, "News|news.htm|news.bmp");
 
-  PickKind(dialog, 4);
-  dialog.OKButton_Click();
+  PickKind(dialog, 4), dialog.OKButton_Click();
   EXPECT_TRUE(dialog.Confirmed);
   EXPECT_EQ(dialog.ButtonType, 4);
   EXPECT_EQ(dialog.ButtonCaption, "kept");

@@ -7,10 +7,7 @@ namespace kgh::test {
 namespace {
 
 // Clicks a row as a user does: select, then the item-click event.
-void ClickRow(frmOrvexOptions& form, int row) {
-  form.lstButtons.selected = row;
-  form.lstButtons_ItemClick(row);
-}
+void ClickRow(frmOrvexOptions& form, int row) { form.lstButtons.selected = row, form.lstButtons_ItemClick(row); }
 
 class ToolbarPage : public OptionsTest {
  protected:
@@ -24,27 +21,18 @@ class ToolbarPage : public OptionsTest {
 
 TEST_F(ToolbarPage, ArrowButtonsFollowTheLastClickedRow) {
   auto form = OpenMixed();
-  for (const auto& [row, arrows] : std::vector<std::pair<int, std::string>>{
-           {1, "++++"},  // user button: all four
-           {2, "--+-"},  // sub-entry: only Left
-           {0, "----"},  // standard button: Left and Right off, Up and Down as they were
-           {1, "++++"},
-           {3, "++--"},  // a separator is a standard button
-       }) {
+  // A user button: all four; a sub-entry: only Left; a standard button (a separator too): Left and Right
+  // off, Up and Down as they were.
+  for (const auto& [row, arrows] : {std::pair{1, "++++"}, {2, "--+-"}, {0, "----"}, {1, "++++"}, {3, "++--"}}) {
     ClickRow(*form, row);
     EXPECT_EQ(Arrows(*form), arrows) << "after clicking row " << row;
   }
 }
 
 TEST_F(ToolbarPage, EachButtonOnTheClickedRow) {
-  const struct Case {
-    int row;
-    int op;
-    std::string rows;
-    int selected;
-    std::string message = "";  // the question or warning shown, if any
-    std::function<void(dlgButton&)> dialog = nullptr;
-    MessageAnswer answer = MessageAnswer::Yes;
+  const struct Case {  // message: the question or warning shown, if any
+    int row, op; std::string rows; int selected; std::string message = "";
+    std::function<void(dlgButton&)> dialog = nullptr; MessageAnswer answer = MessageAnswer::Yes;
   } cases[] = {
       {1, Op::kUpButton, "A|Back|>a1|-|B|c=d", 0},
       {0, Op::kUpButton, kRows, 0},
@@ -73,8 +61,7 @@ TEST_F(ToolbarPage, EachButtonOnTheClickedRow) {
   for (const Case& c : cases) {
     auto form = OpenMixed();
     ClickRow(*form, c.row);
-    messages.shown.clear();
-    messages.answers = {c.answer};
+    messages.shown.clear(), messages.answers = {c.answer};
     if (c.dialog) host.button_scripts = {c.dialog};
     form->cmdButtonOp_Click(c.op);
     SCOPED_TRACE("row " + std::to_string(c.row) + ", button " + std::to_string(c.op));
@@ -87,10 +74,8 @@ TEST_F(ToolbarPage, EachButtonOnTheClickedRow) {
 TEST_F(ToolbarPage, ARowBelowASubEntryLeftWithoutItsButtonCannotBeIndented) {
   auto form = OpenMixed();
   messages.answers = {MessageAnswer::Yes};
-  ClickRow(*form, 1);
-  form->cmdButtonOp_Click(Op::kRemoveButton);
-  ClickRow(*form, 3);
-  form->cmdButtonOp_Click(Op::kIndentButton);
+  ClickRow(*form, 1), form->cmdButtonOp_Click(Op::kRemoveButton);
+  ClickRow(*form, 3), form->cmdButtonOp_Click(Op::kIndentButton);
   EXPECT_EQ(Captions(*form), "Back|>a1|-|B|c=d");
 }
 
@@ -110,42 +95,33 @@ TEST_F(ToolbarPage, TheLastRowRemovedLeavesNothingSelectedAndNothingToOperateOn)
 using DomainsPage = OptionsTest;
 
 TEST_F(DomainsPage, AddChangeAndRemoveKeepOrFollowTheSelection) {
+  using Form = frmOrvexOptions;
   auto form = OpenWith({"[Domains]", "http://a/", "mailto:", "http://d/"});
-  const struct Step {
-    int selected;
-    frmOrvexOptions::DomainOp op;
-    std::function<void(dlgDomain&)> dialog;
-    std::string left;  // "|"-joined
-    int selected_after;
-    std::string question = "";
-    MessageAnswer answer = MessageAnswer::Yes;
+  const struct Step {  // left: "|"-joined
+    int selected; Form::DomainOp op; std::function<void(dlgDomain&)> dialog; std::string left;
+    int selected_after; std::string question = ""; MessageAnswer answer = MessageAnswer::Yes;
   } steps[] = {
       // Added at the bottom, duplicates too; the selection stays.
-      {1, frmOrvexOptions::kAddDomain, ConfirmDomain("http://a/"), "http://a/|mailto:|http://d/|http://a/", 1},
-      {1, frmOrvexOptions::kAddDomain, [](dlgDomain& d) { d.CancelButton_Click(); },
-       "http://a/|mailto:|http://d/|http://a/", 1},
-      {2, frmOrvexOptions::kChangeDomain,
-       [](dlgDomain& d) {
-         EXPECT_EQ(d.cmbDomain.text, "http://d/");
-         ConfirmDomain("ftp://d/")(d);
-       },
+      {1, Form::kAddDomain, ConfirmDomain("http://a/"), "http://a/|mailto:|http://d/|http://a/", 1},
+      {1, Form::kAddDomain, [](dlgDomain& d) { d.CancelButton_Click(); }, "http://a/|mailto:|http://d/|http://a/", 1},
+      {2, Form::kChangeDomain,
+       [](dlgDomain& d) { EXPECT_EQ(d.cmbDomain.text, "http://d/"); ConfirmDomain("ftp://d/")(d); },
        "http://a/|mailto:|ftp://d/|http://a/", 2},
-      {-1, frmOrvexOptions::kChangeDomain, nullptr, "http://a/|mailto:|ftp://d/|http://a/", -1},
-      {1, frmOrvexOptions::kRemoveDomain, nullptr, "http://a/|mailto:|ftp://d/|http://a/", 1, "Remove 'mailto:' ?",
+      {-1, Form::kChangeDomain, nullptr, "http://a/|mailto:|ftp://d/|http://a/", -1},
+      {1, Form::kRemoveDomain, nullptr, "http://a/|mailto:|ftp://d/|http://a/", 1, "Remove 'mailto:' ?",
        MessageAnswer::No},
       // Removing selects the entry before, or the new first one.
-      {1, frmOrvexOptions::kRemoveDomain, nullptr, "http://a/|ftp://d/|http://a/", 0, "Remove 'mailto:' ?"},
-      {0, frmOrvexOptions::kRemoveDomain, nullptr, "ftp://d/|http://a/", 0, "Remove 'http://a/' ?"},
-      {1, frmOrvexOptions::kRemoveDomain, nullptr, "ftp://d/", 0, "Remove 'http://a/' ?"},
-      {0, frmOrvexOptions::kRemoveDomain, nullptr, "", -1, "Remove 'ftp://d/' ?"},
-      {-1, frmOrvexOptions::kRemoveDomain, nullptr, "", -1},
+      {1, Form::kRemoveDomain, nullptr, "http://a/|ftp://d/|http://a/", 0, "Remove 'mailto:' ?"},
+      {0, Form::kRemoveDomain, nullptr, "ftp://d/|http://a/", 0, "Remove 'http://a/' ?"},
+      {1, Form::kRemoveDomain, nullptr, "ftp://d/", 0, "Remove 'http://a/' ?"},
+      {0, Form::kRemoveDomain, nullptr, "", -1, "Remove 'ftp://d/' ?"},
+      {-1, Form::kRemoveDomain, nullptr, "", -1},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(&step - steps);
     form->lstDomains.list_index = step.selected;
     if (step.dialog) host.domain_scripts = {step.dialog};
-    messages.shown.clear();
-    messages.answers = {step.answer};
+    messages.shown.clear(), messages.answers = {step.answer};
     form->cmdDomainOp_Click(step.op);
     std::string left;
     for (const std::string& domain : form->lstDomains.items) left += (left.empty() ? "" : "|") + domain;

@@ -24,24 +24,21 @@ TEST_F(OptionsFile, TheTemplateAfterItsFirstAndSecondSave) {
   WriteTemplate();
   auto form = Open("C:\\Web\\shop", "devbox:8080");
   host.button_scripts = {ConfirmButton("Docs", "docs.htm"), ConfirmButton("Guide", "guide.htm")};
-  form->cmdButtonOp_Click(Op::kAddButton);
-  form->cmdButtonOp_Click(Op::kAddButton);
-  form->cmdButtonOp_Click(Op::kIndentButton);
+  for (int op : {Op::kAddButton, Op::kAddButton, Op::kIndentButton}) form->cmdButtonOp_Click(op);
   form->cmdOK_Click();
 
   const std::string browser = IniText({"[Browser]", "ErrorPage=res://error.htm", "DisableContextMenu=1", "StatusBar=1",
                                        "AvoidModem=1", "BrowserEngine=2", "Homepage=default.asp", "FullScreen=1",
-                                       "SmallToolbar=0", "CloseKelmar=0"});
-  const std::string user = IniText({"[User1]", "Caption=Docs", "Bitmap=", "_Guide=guide.htm"});
-  const std::string toolbar = IniText({"[Toolbar]", "Back=1", "Fwd=1", "Stop=1", "Sep", "Refresh=1", "Sep", "Home=1",
-                                       "Print=1", "Sep", "Rendezvous=1", "Help=1", "User1=docs.htm"});
-  const std::string domains =
-      IniText({"[Domains]", "http://localhost:{PORT}/", "javascript:", "mailto:", "about:", "res:"});
-  const std::string private_data =
-      IniText({"[PrivateData]", "DefaultServer=devbox:8080", "DefaultRoot=C:\\Web\\shop"});
-  EXPECT_EQ(File(), browser + user + toolbar + domains + private_data);
+                                       "SmallToolbar=0", "CloseKelmar=0"}),
+                    user = IniText({"[User1]", "Caption=Docs", "Bitmap=", "_Guide=guide.htm"}),
+                    toolbar = IniText({"[Toolbar]", "Back=1", "Fwd=1", "Stop=1", "Sep", "Refresh=1", "Sep", "Home=1",
+                                       "Print=1", "Sep", "Rendezvous=1", "Help=1", "User1=docs.htm"}),
+                    domains = IniText({"[Domains]", "http://localhost:{PORT}/", "javascript:", "mailto:", "about:",
+                                       "res:"}),
+                    priv = IniText({"[PrivateData]", "DefaultServer=devbox:8080", "DefaultRoot=C:\\Web\\shop"});
+  EXPECT_EQ(File(), browser + user + toolbar + domains + priv);
   Open("C:\\Web\\shop", "devbox:8080")->cmdOK_Click();
-  EXPECT_EQ(File(), browser + private_data + user + toolbar + domains);
+  EXPECT_EQ(File(), browser + priv + user + toolbar + domains);
 }
 
 TEST_F(OptionsFile, AFolderWithoutConfigurationGetsOrvexIniWithEveryKey) {
@@ -57,12 +54,9 @@ TEST_F(OptionsFile, CancelAndClosingTheWindowLeaveTheFileByteForByte) {
   const std::string before = File();
   for (bool by_frame : {false, true}) {
     auto form = Open("C:\\Web", "devbox");
-    form->txtHome.text = "changed.htm";
-    form->cbStatusBar.value = 0;
-    host.button_scripts = {ConfirmButton("Docs", "docs.htm")};
-    host.domain_scripts = {ConfirmDomain("ftp:")};
-    form->cmdButtonOp_Click(Op::kAddButton);
-    form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
+    form->txtHome.text = "changed.htm", form->cbStatusBar.value = 0;
+    host.button_scripts = {ConfirmButton("Docs", "docs.htm")}, host.domain_scripts = {ConfirmDomain("ftp:")};
+    form->cmdButtonOp_Click(Op::kAddButton), form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
     by_frame ? form->Form_QueryUnload() : form->cmdCancel_Click();
     EXPECT_TRUE(form->unloaded);
     EXPECT_EQ(File(), before);
@@ -72,8 +66,7 @@ TEST_F(OptionsFile, CancelAndClosingTheWindowLeaveTheFileByteForByte) {
 TEST_F(OptionsFile, EveryEditedValueComesBackWhenTheFileIsOpenedAgain) {
   WriteTemplate();
   auto form = Open("C:\\Web", "");
-  form->txtHome.text = "http://intranet/start.htm";
-  form->txtError.text = "denied.htm";
+  form->txtHome.text = "http://intranet/start.htm", form->txtError.text = "denied.htm";
   for (forms::CheckBox* box : {&form->cbContentMenu, &form->cbStatusBar, &form->cbModem, &form->cbMaximized,
                                &form->cbSmall, &form->cbCloseKelmar})
     box->value = 1 - box->value;
@@ -83,17 +76,13 @@ TEST_F(OptionsFile, EveryEditedValueComesBackWhenTheFileIsOpenedAgain) {
   host.domain_scripts = {ConfirmDomain("http://intranet/")};
   for (int op : {Op::kAddButton, Op::kAddButton, Op::kIndentButton, Op::kAddButton}) form->cmdButtonOp_Click(op);
   form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
-  form->lstDomains.list_index = 3;
-  messages.answers = {MessageAnswer::Yes};
+  form->lstDomains.list_index = 3, messages.answers = {MessageAnswer::Yes};
   form->cmdDomainOp_Click(frmOrvexOptions::kRemoveDomain);
-  form->txtServer.text = "web01:80";
-  form->txtRoot.text = "D:\\New";
+  form->txtServer.text = "web01:80", form->txtRoot.text = "D:\\New";
   const std::string edited = Shown(*form);
   form->cmdOK_Click();
 
-  CIniFile2 ini(profile);
-  ini.INIFile = path;
-  const PrivateData remembered = ReadPrivateData(ini);
+  const PrivateData remembered = Remembered();
   EXPECT_EQ(Shown(*Open(remembered.default_root, remembered.default_server)), edited);
 }
 
@@ -103,15 +92,11 @@ TEST_F(OptionsFile, HelpAndCtrlTab) {
   struct RecordingHelp final : HelpService {
     bool engine_callable = true;
     std::vector<std::string> calls;
-    bool ShowHtmlHelp(const std::string& file) override {
-      calls.push_back("engine " + file);
-      return engine_callable;
-    }
+    bool ShowHtmlHelp(const std::string& file) override { return calls.push_back("engine " + file), engine_callable; }
     void ShellOpen(const std::string& file) override { calls.push_back("shell " + file); }
   } help;
   OptionsServices services = Services();
-  services.help = &help;
-  services.component_dir = "C:\\Program Files\\Kelmar";
+  services.help = &help, services.component_dir = "C:\\Program Files\\Kelmar";
   frmOrvexOptions form(services);
   form.Start("", path, "");
   form.cmdHelp_Click();
@@ -121,8 +106,8 @@ TEST_F(OptionsFile, HelpAndCtrlTab) {
   EXPECT_EQ(help.calls, (std::vector<std::string>{"engine " + chm, "engine " + chm, "shell " + chm}));
 
   std::string visited;
-  for (const auto& [key, shift] : std::vector<std::pair<int, int>>{{9, 2}, {9, 3}, {9, 0}, {9, 2}, {9, 2}, {9, 2}}) {
-    form.Form_KeyDown(key, shift);
+  for (int shift : {2, 3, 0, 2, 2, 2}) {  // with Tab
+    form.Form_KeyDown(9, shift);
     visited += std::to_string(form.tbsOptions.selected);
     for (std::size_t page = 0; page < form.picOptions.size(); ++page)
       EXPECT_EQ(form.picOptions[page].visible, static_cast<int>(page) == form.tbsOptions.selected);

@@ -29,32 +29,23 @@ class SetupOrvexRoad : public OptionsTest {
  protected:
   TempDir dir;
   ScriptedFormHost forms;
-
   SetupOrvex Component() {
-    ComponentServices services;
-    services.messages = &messages;
-    services.forms = &forms;
-    services.options_host = &host;
-    services.file_dialogs = &files;
-    return SetupOrvex(services);
+    return SetupOrvex(
+        {.messages = &messages, .forms = &forms, .options_host = &host, .file_dialogs = &files, .component_dir = ""});
   }
 };
 
 TEST_F(SetupOrvexRoad, SetupEditsTheFileOrTheFoldersOrvexIni) {
-  const std::string folder = dir.File("site");
+  const std::string folder = dir.File("site"), file = dir.File("my.ini");
   std::filesystem::create_directory(folder);
-  const std::string file = dir.File("my.ini");
   WriteBytes(file, IniText({"[Browser]", "Homepage=old.htm"}));
-  forms.script = [](frmOrvexOptions& form) {
-    form.txtHome.text = "start.htm";
-    form.cmdOK_Click();
-  };
+  forms.script = [](frmOrvexOptions& f) { f.txtHome.text = "start.htm", f.cmdOK_Click(); };
   for (const auto& [target, edited] : {std::pair{folder, folder + "/Orvex.INI"}, std::pair{file, file}}) {
     Component().Setup(nullptr, "/srv/root", target);
     EXPECT_EQ(forms.opened, edited + "|/srv/root|");
     EXPECT_NE(ReadBytes(edited).find("\r\nHomepage=start.htm\r\n"), std::string::npos) << edited;
   }
-  forms.script = [](frmOrvexOptions& form) { form.cmdCancel_Click(); };
+  forms.script = [](frmOrvexOptions& f) { f.cmdCancel_Click(); };
   Component().Setup(nullptr, "", dir.File("new"));
   EXPECT_EQ(forms.opened, dir.File("new") + "/Orvex.INI||") << "a path naming nothing is taken as a folder";
 }
@@ -64,10 +55,8 @@ TEST_F(SetupOrvexRoad, FromTheHostsCallThroughTheEntryDialogsToTheFileAndBack) {
   ASSERT_TRUE(Component().CreateStartFile(file, "default.asp"));
   host.button_scripts = {ConfirmButton("Shop", "shop.asp")};
   host.domain_scripts = {ConfirmDomain("http://devbox:8080/")};
-  forms.script = [](frmOrvexOptions& form) {
-    form.cmdButtonOp_Click(Op::kAddButton);
-    form.cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
-    form.cmdOK_Click();
+  forms.script = [](frmOrvexOptions& f) {
+    f.cmdButtonOp_Click(Op::kAddButton), f.cmdDomainOp_Click(frmOrvexOptions::kAddDomain), f.cmdOK_Click();
   };
   Component().SetupOrvexEx(nullptr, "/srv/shop", dir.path().string(), "devbox:8080/");
   EXPECT_EQ(forms.opened, file + "|/srv/shop|devbox:8080") << "the server without its trailing slash";
@@ -77,11 +66,7 @@ TEST_F(SetupOrvexRoad, FromTheHostsCallThroughTheEntryDialogsToTheFileAndBack) {
                             "res:\r\nhttp://devbox:8080/\r\n[PrivateData]\r\nDefaultServer=devbox:8080\r\n"
                             "DefaultRoot=/srv/shop\r\n"})
     EXPECT_NE(bytes.find(piece), std::string::npos) << bytes;
-
-  forms.script = [](frmOrvexOptions& form) {
-    form.txtHome.text = "other.htm";
-    form.cmdCancel_Click();
-  };
+  forms.script = [](frmOrvexOptions& f) { f.txtHome.text = "other.htm", f.cmdCancel_Click(); };
   Component().EditExistingProject(file);
   EXPECT_EQ(forms.opened, file + "|/srv/shop|devbox:8080") << "the remembered root and server";
   EXPECT_EQ(ReadBytes(file), bytes) << "Cancel leaves the file as it was";
@@ -94,14 +79,12 @@ TEST_F(SetupOrvexRoad, CreateNewBuildsTheConfigurationOpensItAndReturnsItsPath) 
   const std::string file = dir.File("kiosk.ini");
   files.choices = {"", file};  // the save dialog is cancelled once: the wizard stays open
   forms.wizard_script = [](frmWizard& wizard) {
-    wizard.cmdNav_Click(frmWizard::kNextButton);
-    wizard.cmdEmptyApp_Click();
+    wizard.cmdNav_Click(frmWizard::kNextButton), wizard.cmdEmptyApp_Click();
     if (!wizard.hidden) wizard.cmdNav_Click(frmWizard::kCancelButton);
   };
-  forms.script = [](frmOrvexOptions& form) { form.cmdOK_Click(); };
+  forms.script = [](frmOrvexOptions& f) { f.cmdOK_Click(); };
   EXPECT_EQ(Component().CreateNew(), "");
   EXPECT_EQ(forms.opened, "") << "no options dialog";
-
   EXPECT_EQ(Component().CreateNew(), file);
   const std::string computer = SystemComputerName().ComputerName();
   EXPECT_EQ(forms.opened, file + "|" + dir.path().string() + "|" + computer);

@@ -9,10 +9,9 @@ namespace {
 const std::vector<std::string> kStartFile = {"[Browser]", "Homepage=http://h/", "[Toolbar]", "Back=1",
                                              "User1=http://a/", "[User1]", "Caption=A", "Bitmap=", "[Domains]",
                                              "mailto:"};
-const std::vector<std::string> kHostile = {
-    "http://plain/", " lead", "trail ", "   ", "\"quoted\"", "'single'", "a=b", "a = b", ";semi", "[Evil]",
-    "  [Evil]", "[open", "a\rb", "a\nb", "a\r\n[Evil]", std::string("a\0b", 3),
-};
+const std::vector<std::string> kHostile = {"http://plain/", " lead", "trail ", "   ", "\"quoted\"", "'single'", "a=b",
+                                           "a = b", ";semi", "[Evil]", "  [Evil]", "[open", "a\rb", "a\nb",
+                                           "a\r\n[Evil]", std::string("a\0b", 3)};
 enum Box { kHome, kError, kServer, kRoot, kCaption, kSubEntry, kUrl, kBitmap, kDomain };
 
 class TypedValues : public OptionsTest {
@@ -28,8 +27,7 @@ class TypedValues : public OptionsTest {
         ConfirmDomain(text)(d);
         if (d.hidden) return;
         EXPECT_EQ(d.cmbDomain.text, text);
-        focused = host.focus_requests.back();
-        d.CancelButton_Click();
+        focused = host.focus_requests.back(), d.CancelButton_Click();
       }};
       form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
     } else if (box >= kCaption) {
@@ -40,43 +38,23 @@ class TypedValues : public OptionsTest {
         ConfirmButton(typed.caption, typed.url, typed.image)(d);
         if (d.unloaded) return;
         EXPECT_EQ((ToolbarEntry{kUserButton, d.txtCaption.text, d.txtURL.text, d.txtBitmap.text}), typed);
-        focused = host.focus_requests.back();
-        d.CancelButton_Click();
+        focused = host.focus_requests.back(), d.CancelButton_Click();
       }};
       form->cmdButtonOp_Click(Op::kAddButton);
     } else {
       forms::TextBox* boxes[] = {&form->txtHome, &form->txtError, &form->txtServer, &form->txtRoot};
-      boxes[box]->text = text;
-      form->cmdOK_Click();
+      boxes[box]->text = text, form->cmdOK_Click();
       EXPECT_EQ(boxes[box]->text, text);
       return form->unloaded ? "" : host.focus_requests.back();
     }
     if (focused.empty()) form->cmdOK_Click();
     return focused;
   }
-
-  // The text the box shows when the file is opened again.
-  std::string ReadBack(Box box) {
-    auto form = Open();
-    CIniFile2 ini(profile);
-    ini.INIFile = path;
-    const PrivateData data = ReadPrivateData(ini);
-    const ToolbarEntry& row = form->lstButtons.rows.back();
-    const std::string shown[] = {form->txtHome.text, form->txtError.text, data.default_server, data.default_root,
-                                 row.caption, WithoutSubEntryMark(row.caption), row.url, row.image,
-                                 form->lstDomains.items.back()};
-    EXPECT_EQ(row.IsSubEntry(), box == kSubEntry);
-    return shown[box];
-  }
 };
 
 TEST_F(TypedValues, ComeBackAsTypedOrAreRefusedWithTheReason) {
-  const struct {
-    Box box;
-    const char* control;
-    TypedText kind;
-    const char* refuses;  // per kHostile text: "x" refused, "-" comes back as typed
-  } boxes[] = {
+  // refuses, per kHostile text: "x" refused, "-" comes back as typed.
+  const struct { Box box; const char* control; TypedText kind; const char* refuses; } boxes[] = {
       {kHome, "txtHome", TypedText::PageAddress, "------------xxxx"},
       {kError, "txtError", TypedText::PageAddress, "------------xxxx"},
       {kServer, "txtServer", TypedText::DefaultServer, "------------xxxx"},
@@ -96,7 +74,14 @@ TEST_F(TypedValues, ComeBackAsTypedOrAreRefusedWithTheReason) {
       EXPECT_EQ(focused, b.refuses[i] == 'x' ? b.control : "");
       if (focused.empty()) {
         EXPECT_TRUE(messages.shown.empty());
-        EXPECT_EQ(ReadBack(b.box), text);
+        // The text the box shows when the file is opened again.
+        auto form = Open();
+        const ToolbarEntry& row = form->lstButtons.rows.back();
+        const std::string shown[] = {form->txtHome.text, form->txtError.text, Remembered().default_server,
+                                     Remembered().default_root, row.caption, WithoutSubEntryMark(row.caption),
+                                     row.url, row.image, form->lstDomains.items.back()};
+        EXPECT_EQ(row.IsSubEntry(), b.box == kSubEntry);
+        EXPECT_EQ(shown[b.box], text);
         continue;
       }
       ASSERT_EQ(messages.shown.size(), 1u);

@@ -1,11 +1,5 @@
 #include "QtFakes.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTabBar>
-#include <QTest>
-#include <QTimer>
-
 #include "qt/QtApplicationGuard.h"
 
 namespace kgh::test {
@@ -31,6 +25,15 @@ void ClickOn(QWidget* parent, const char* name) {
 void ClickTab(QWidget* dialog, int index) {
   auto* tabs = Child<QTabBar>(dialog, "tbsOptions");
   QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+void AddButton(QWidget* parent, const char* caption, const char* url) {
+  WhenModal("dlgButton", [caption, url](QWidget* dialog) {
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtCaption"), caption);
+    QTest::keyClicks(Child<QLineEdit>(dialog, "txtURL"), url);
+    ClickOn(dialog, "OKButton");
+  });
+  ClickOn(parent, "cmdButtonOp(1)");
 }
 
 }  // namespace kgh::test

@@ -3,7 +3,8 @@
 // open, and finding and clicking their widgets by object name.
 #include <gtest/gtest.h>
 
-#include <QWidget>
+#include <QTest>
+#include <QtWidgets>
 
 #include <functional>
 
@@ -27,5 +28,9 @@ W* Child(QWidget* parent, const char* name) {
 // Mouse clicks on the button named `name`, and on the tab `index` of the options dialog.
 void ClickOn(QWidget* parent, const char* name);
 void ClickTab(QWidget* dialog, int index);
+
+// Adds a user button with the button dialog the options dialog `parent` opens: types `caption`
+// and `url`, then clicks OK.
+void AddButton(QWidget* parent, const char* caption, const char* url);
 
 }  // namespace kgh::test

@@ -1,11 +1,5 @@
 // The button properties dialog on screen: the kind list greys the user fields, OK stays open
 // until the form accepts, the browse button fills the address, Return confirms.
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
 #include "QtFakes.h"
 #include "options/dlgButton.h"
 #include "qt/ButtonDialogView.h"
@@ -19,10 +13,7 @@ TEST(ButtonDialogView, KindKeysGreyTheUserFieldsOkWaitsForTheFormBrowseFillsTheA
   UseApplication();
   ScriptedMessageBoxes messages;
   ScriptedFileDialogs files;
-  OptionsServices services;
-  services.messages = &messages;
-  services.file_dialogs = &files;
-  dlgButton dialog(services);
+  dlgButton dialog(OptionsServices{.messages = &messages, .file_dialogs = &files, .component_dir = {}});
   dialog.RootDir = "/srv/web";
   dialog.DefServer = "intranet:8080";
   dialog.StartAddNew();

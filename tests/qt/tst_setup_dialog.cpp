@@ -1,13 +1,6 @@
 // The public class with the Qt front-end: the dialog opens on a file made from the template, the
 // user edits through the widgets, and OK writes exactly what the form saves for those edits;
 // Cancel leaves the file untouched.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
-#include <filesystem>
-
 #include "QtFakes.h"
 #include "component/SetupOrvex.h"
 #include "options/frmOrvexOptions.h"
@@ -33,12 +26,7 @@ void EditEverything(QWidget* dialog) {
   engine->setFocus();
   QTest::keyClick(engine, Qt::Key_Home);
   ClickTab(dialog, 2);
-  WhenModal("dlgButton", [](QWidget* button_dialog) {
-    QTest::keyClicks(Child<QLineEdit>(button_dialog, "txtCaption"), "Docs");
-    QTest::keyClicks(Child<QLineEdit>(button_dialog, "txtURL"), "docs.htm");
-    ClickOn(button_dialog, "OKButton");
-  });
-  ClickOn(dialog, "cmdButtonOp(1)");
+  AddButton(dialog, "Docs", "docs.htm");
   ClickTab(dialog, 1);
   WhenModal("dlgDomain", [](QWidget* domain_dialog) {
     QTest::keyClicks(Child<QComboBox>(domain_dialog, "cmbDomain"), "intranet.example");
@@ -52,10 +40,8 @@ class SetupDialogTest : public ::testing::Test {
   void SetUp() override {
     UseApplication();
     std::filesystem::create_directories(root);
-    ComponentServices services;
-    services.messages = &messages;
-    services.forms = &host;
-    component = std::make_unique<SetupOrvex>(services);
+    component =
+        std::make_unique<SetupOrvex>(ComponentServices{.messages = &messages, .forms = &host, .component_dir = {}});
     ASSERT_TRUE(component->CreateStartFile(config, "start.htm"));
   }
 

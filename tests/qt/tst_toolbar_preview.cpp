@@ -1,9 +1,5 @@
 // The toolbar preview lays the rows out as the browser will: sub-entries fold into the user
 // button above them, and bitmaps are looked up below the root or beside the configuration.
-#include <QImage>
-
-#include <filesystem>
-
 #include "QtFakes.h"
 #include "qt/ToolbarPreview.h"
 #include "support/TempDir.h"

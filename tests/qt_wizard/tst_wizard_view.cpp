@@ -1,15 +1,5 @@
 // What the wizard's window shows as the user clicks through it, presses keys and picks a web
 // application from the pop-up menu.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QTest>
-#include <QTimer>
-
 #include "QtFakes.h"
 #include "WizardFakes.h"
 #include "qt/wizard/QtWizardHost.h"
@@ -37,42 +27,29 @@ void AnswerPopup(std::vector<std::string>& offered, bool& hourglass, std::string
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) return AnswerPopup(offered, hourglass, pick);  // not open yet
     hourglass = QApplication::overrideCursor() != nullptr;
-    QAction* chosen = nullptr;
-    for (QAction* action : menu->actions()) {
-      offered.push_back(action->text().toStdString());
-      if (action->text().toStdString() == pick) chosen = action;
-    }
-    if (chosen != nullptr) chosen->trigger();
+    for (QAction* action : menu->actions()) offered.push_back(action->text().toStdString());
+    const auto chosen = std::find(offered.begin(), offered.end(), pick);
+    if (chosen != offered.end()) menu->actions()[chosen - offered.begin()]->trigger();
     else menu->close();
   });
 }
 
 TEST(WizardView, ClicksWalkThePagesWithTheirTitlesWholeTextsAndButtonsThenF1AndEsc) {
-  struct Shown {
-    const char* button;  // clicked to get here
-    const char* page;
-    const char* title;
-    bool back, next;
-  };
-  const Shown walk[] = {{nullptr, "fraStep(0)", "Introduction", false, true},
-                        {"cmdNav(3)", "fraStep(1)", "Step 1", true, true},
-                        {"cmdNav(3)", "fraStep(2)", "Step 2", true, true},
-                        {"cmdNav(3)", "fraStep(3)", "Finished!", true, false},
-                        {"cmdNav(2)", "fraStep(2)", "Step 2", true, true},
-                        {"cmdNav(2)", "fraStep(1)", "Step 1", true, true}};
   ViewRig rig;
   QWidget* view = rig.Show();
-  for (const Shown& e : walk) {
-    if (e.button != nullptr) ClickOn(view, e.button);
+  for (std::size_t i = 0; i < std::size(kWalk); ++i) {
+    if (i > 0) ClickOn(view, i <= 3 ? "cmdNav(3)" : "cmdNav(2)");  // Next, then Back
+    const WalkStep& e = kWalk[i];
+    const std::string page = "fraStep(" + std::to_string(e.page) + ")";
     SCOPED_TRACE(e.title);
-    EXPECT_EQ(view->windowTitle().toStdString(), std::string("Pallix Browser Configuration Wizard - ") + e.title);
-    EXPECT_EQ(Child<QStackedWidget>(view, "fraStep")->currentWidget()->objectName().toStdString(), e.page);
-    EXPECT_EQ(Child<QPushButton>(view, "cmdNav(2)")->isEnabled(), e.back);
-    EXPECT_EQ(Child<QPushButton>(view, "cmdNav(3)")->isEnabled(), e.next);
-    EXPECT_TRUE(Child<QPushButton>(view, "cmdNav(0)")->isEnabled());
-    EXPECT_TRUE(Child<QPushButton>(view, "cmdNav(1)")->isEnabled());
-    EXPECT_FALSE(Child<QPushButton>(view, "cmdNav(4)")->isEnabled());
-    for (QLabel* label : Child(view, e.page)->findChildren<QLabel*>()) {
+    EXPECT_EQ(view->windowTitle().toStdString(), kTitlePrefix + e.title);
+    EXPECT_EQ(Child<QStackedWidget>(view, "fraStep")->currentWidget()->objectName().toStdString(), page);
+    const bool enabled[] = {true, true, e.back, e.next, false};  // Help, Cancel, Back, Next, Finish
+    for (int b = 0; b < 5; ++b) {
+      const std::string button = "cmdNav(" + std::to_string(b) + ")";
+      EXPECT_EQ(Child<QPushButton>(view, button.c_str())->isEnabled(), enabled[b]) << button;
+    }
+    for (QLabel* label : Child(view, page.c_str())->findChildren<QLabel*>()) {
       SCOPED_TRACE(label->objectName().toStdString());
       EXPECT_TRUE(label->isVisible());
       EXPECT_TRUE(!label->text().isEmpty() || !label->pixmap().isNull()) << "a text or a picture";

@@ -1,13 +1,11 @@
 #pragma once
 // Scripted stand-ins for the wizard's window system and platform, and a wizard wired to them
 // that writes its files into memory.
-#include <algorithm>
-#include <memory>
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include "component/SetupOrvex.h"
 #include "config/PortableProfile.h"
+#include "resources/Resources.h"
 #include "support/Fakes.h"
 #include "wizard/frmWizard.h"
 
@@ -19,17 +17,33 @@ inline bool operator==(const VirtualDirEntry& a, const VirtualDirEntry& b) {
 
 namespace kgh::test {
 
+// The walk through the pages, forward to the last and back twice: each page's title and step,
+// and whether Back and Next are enabled.
+struct WalkStep { const char* title; int page; bool back, next; };
+inline constexpr WalkStep kWalk[] = {{"Introduction", 0, false, true}, {"Step 1", 1, true, true},
+                                     {"Step 2", 2, true, true},        {"Finished!", 3, true, false},
+                                     {"Step 2", 2, true, true},        {"Step 1", 1, true, true}};
+inline const std::string kTitlePrefix = "Pallix Browser Configuration Wizard - ";
+
+// The template with the home page in [Browser] and [Domains] rewritten with six lines.
+inline std::string ExpectedFile(const std::string& homepage, const std::string& computer) {
+  std::string text(resources::ConfigurationTemplate());
+  text.erase(text.find("[Domains]\r\n"));
+  text.insert(text.find("[Toolbar]"), "Homepage=" + homepage + "\r\n");
+  return text + "[Domains]\r\njavascript:\r\nmailto:\r\nres:\r\nabout:\r\nhttp://" + computer + "\r\nhttps://" +
+         computer + "\r\n";
+}
+
 // Records the help closed and each pop-up's visible captions; picks the one captioned `pick`.
 struct ScriptedHost final : WizardHost {
   void SetHourglass(bool) override {}
   void HelpQuit(const std::string& help_file) override { help_quits.push_back(help_file); }
   int ShowPopupMenu(const forms::MenuItem&, const std::vector<forms::MenuItem>& items) override {
     int chosen = -1;
-    menus_shown.emplace_back();
+    auto& shown = menus_shown.emplace_back();
     for (std::size_t i = 0; i < items.size(); ++i) {
-      if (!items[i].visible) continue;
-      menus_shown.back().push_back(items[i].caption);
-      if (items[i].caption == pick) chosen = static_cast<int>(i);
+      if (items[i].visible) shown.push_back(items[i].caption);
+      if (items[i].visible && items[i].caption == pick) chosen = static_cast<int>(i);
     }
     return chosen;
   }
@@ -50,10 +64,9 @@ struct ScriptedPlatform final : DirectoryListing, ComputerNameSource, VirtualDir
     return !web_apps_fail;
   }
   int32_t OpenKey(RegKeyHandle root, const std::string& sub_key, uint32_t access, RegKeyHandle& handle) override {
-    if (root != kHKeyLocalMachine || sub_key != frmWizard::kVirtualRootsKey || access != kKeyRead)
-      return kErrorFileNotFound;
-    handle = kHandle;
-    return kErrorSuccess;
+    const bool found = root == kHKeyLocalMachine && sub_key == frmWizard::kVirtualRootsKey && access == kKeyRead;
+    if (found) handle = kHandle;
+    return found ? kErrorSuccess : kErrorFileNotFound;
   }
   int32_t EnumValue(RegKeyHandle handle, uint32_t index, std::string& name, uint32_t& data_size) override {
     if (handle != kHandle || index >= roots.size()) return kErrorNoMoreItems;
@@ -80,12 +93,9 @@ struct ScriptedPlatform final : DirectoryListing, ComputerNameSource, VirtualDir
 // as "root target server".
 struct RecordingOpener final : ConfigurationOpener {
   explicit RecordingOpener(const ComponentServices& services) : component(services) {}
-  bool CreateStartFile(const std::string& dest, const std::string& start) override {
-    return component.CreateStartFile(dest, start);
-  }
-  void SetupOrvexEx(const void*, const std::string& root, const std::string& target,
-                    const std::string& server) override {
-    opened.push_back(root + " " + target + " " + server);
+  bool CreateStartFile(const std::string& d, const std::string& s) override { return component.CreateStartFile(d, s); }
+  void SetupOrvexEx(const void*, const std::string& root, const std::string& target, const std::string& srv) override {
+    opened.push_back(root + " " + target + " " + srv);
   }
   std::vector<std::string> opened;
   SetupOrvex component;

@@ -1,9 +1,6 @@
 // Building a new configuration: the start page, the save dialog, the written file and the
 // options dialog that opens on it.
-#include <gtest/gtest.h>
-
 #include "WizardFakes.h"
-#include "resources/Resources.h"
 #include "wizard/StartPage.h"
 
 namespace kgh::test {
@@ -24,20 +21,8 @@ TEST(StartPage, FirstListedStartPageOrElseTheLastPlainFile) {
   }
 }
 
-// The template with the home page in [Browser] and [Domains] rewritten with six lines.
-std::string ExpectedFile(const std::string& homepage, const std::string& computer) {
-  std::string text(resources::ConfigurationTemplate());
-  text.erase(text.find("[Domains]\r\n"));
-  text.insert(text.find("[Toolbar]"), "Homepage=" + homepage + "\r\n");
-  return text + "[Domains]\r\njavascript:\r\nmailto:\r\nres:\r\nabout:\r\nhttp://" + computer + "\r\nhttps://" +
-         computer + "\r\n";
-}
-
 TEST(BuildNewConfiguration, WritesTheHomePageAndDomainsAndOpensTheFileOnTheApplicationFolder) {
-  struct Case {
-    PathFlavour flavour;
-    std::string url_path, app_dir, computer, start_file, chosen, folder, server;
-  };
+  struct Case { PathFlavour flavour; std::string url_path, app_dir, computer, start_file, chosen, folder, server; };
   const PathFlavour posix = PathFlavour::Posix, windows = PathFlavour::Windows;
   const Case cases[] = {
       {posix, "/shop", "/srv/shop/", "SRV1", "Default.asp", "/cfg/a.ini", "/srv/shop", "SRV1/shop"},

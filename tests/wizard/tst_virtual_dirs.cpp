@@ -1,7 +1,5 @@
 // Step 1's "existing web application": where the list comes from, what the pop-up offers and
 // what choosing an item builds; and the registry reader behind it.
-#include <gtest/gtest.h>
-
 #include "WizardFakes.h"
 #include "platform/CRegSettings.h"
 
@@ -14,11 +12,8 @@ const std::vector<std::pair<std::string, std::string>> kRoots = {
     {"/scripts", std::string("C:\\Inetpub\\scripts,,204\0", 24)}, {"/docs", std::string("D:\\docs\0", 8)}};
 
 TEST(VirtualDirs, TheServiceFirstTheRegistryWhenItFailsAndAMessageWhenNoneIsFound) {
-  struct Case {
-    const char* what;
-    bool web_apps, fails, roots;
-    std::vector<VirtualDirEntry> offered;  // none: the exclamation message instead of the pop-up
-  };
+  // offered none: the exclamation message instead of the pop-up.
+  struct Case { const char* what; bool web_apps, fails, roots; std::vector<VirtualDirEntry> offered; };
   const Case cases[] = {
       {"service succeeds: registry unread", true, false, true, kWebApps},
       {"fails after two, registry has three: only the three", true, true, true,

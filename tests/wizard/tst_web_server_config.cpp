@@ -1,9 +1,6 @@
 // The Linux source of virtual directories: the local web server's configuration files.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "platform/WebServerVirtualDirs.h"
 #include "support/TempDir.h"
 
@@ -28,11 +25,8 @@ TEST(WebServerVirtualDirs, EachUrlPathOnceFromTheConfigurationFilesAndTheirInclu
   WriteBytes(dir.File("conf/a.conf"), "Alias /a /srv/a\n");
   WriteBytes(dir.File("conf/sub/c"), "Alias /c /srv/c\n");
   const Entries apache = {{"/icons/", "/usr/share/apache2/icons/"}, {"/manual", "/usr/share/doc/manual"}};
-  struct Case {
-    const char* what;
-    std::string nginx, apache;
-    Entries expected;  // none: no server configured, so the registry is asked
-  };
+  // expected none: no server configured, so the registry is asked.
+  struct Case { const char* what; std::string nginx, apache; Entries expected; };
   const Case cases[] = {
       {"Apache: the first DocumentRoot wins", "", kApache,
        {apache[0], apache[1], {"/", "/var/www/html"}, {"/shop", "/srv/shop"}}},

@@ -1,7 +1,5 @@
 // The wizard's pages, buttons and titles as the user moves through them to a saved
 // configuration, and the string-table walk that gives a window its texts.
-#include <gtest/gtest.h>
-
 #include "WizardFakes.h"
 #include "config/CIniFile2.h"
 #include "wizard/modWizard.h"
@@ -13,20 +11,14 @@ constexpr const char* kContinued3001 =
     "The ??? Wizard is finished collecting information.\r\n\r\nTo build your ???, press Finish!";
 
 TEST(WizardForm, FromThePagesToTheSavedConfiguration) {
-  struct Page {
-    const char* title;
-    bool back, next;
-  };
-  const Page walk[] = {{"Introduction", false, true}, {"Step 1", true, true}, {"Step 2", true, true},
-                       {"Finished!", true, false},    {"Step 2", true, true}, {"Step 1", true, true}};
   WizardRig rig;
   frmWizard& w = rig.Load();
-  for (std::size_t i = 0; i < std::size(walk); ++i) {
+  for (std::size_t i = 0; i < std::size(kWalk); ++i) {
     if (i > 0) w.cmdNav_Click(i <= 3 ? frmWizard::kNextButton : frmWizard::kBackButton);
     SCOPED_TRACE(testing::Message() << "move " << i);
-    EXPECT_EQ(w.Caption, std::string("Pallix Browser Configuration Wizard - ") + walk[i].title);
-    EXPECT_EQ(w.cmdNav[frmWizard::kBackButton].enabled, walk[i].back);
-    EXPECT_EQ(w.cmdNav[frmWizard::kNextButton].enabled, walk[i].next);
+    EXPECT_EQ(w.Caption, kTitlePrefix + kWalk[i].title);
+    EXPECT_EQ(w.cmdNav[frmWizard::kBackButton].enabled, kWalk[i].back);
+    EXPECT_EQ(w.cmdNav[frmWizard::kNextButton].enabled, kWalk[i].next);
     EXPECT_TRUE(w.cmdNav[frmWizard::kHelpButton].enabled && w.cmdNav[frmWizard::kCancelButton].enabled);
     EXPECT_FALSE(w.cmdNav[frmWizard::kFinishButton].enabled);
   }
@@ -54,11 +46,7 @@ TEST(WizardForm, FromThePagesToTheSavedConfiguration) {
 }
 
 TEST(ApplyResourceTexts, ReplacesWhatNamesAnIdAndSkipsEveryFailure) {
-  struct Row {
-    const char* kind;
-    std::string caption, tag;
-    const char* expected;
-  };
+  struct Row { const char* kind; std::string caption, tag; const char* expected; };
   Row rows[] = {
       {"Label", "lblStep", "3001", kContinued3001},
       {"Label", "missing id", "4242", "missing id"},
