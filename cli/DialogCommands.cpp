@@ -1,8 +1,10 @@
 // setup, edit and new: the options dialog and the wizard themselves, shown with the Qt
 // front-end, for people who set up a kiosk from a terminal.
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <system_error>
 
 #include "cli/Commands.h"
 #include "component/SetupOrvex.h"
@@ -58,12 +60,15 @@ void RegisterDialogCommands(CLI::App& app, CommandResult& result) {
     });
   });
 
-  // A wizard left without building a configuration prints nothing and fails.
+  // A wizard left without building a configuration prints nothing and fails; so does one whose
+  // file could not be written, since a script would go on with a path that names nothing.
   CLI::App* wizard = app.add_subcommand("new", "Create a configuration with the wizard and print its path");
   wizard->callback([&result] {
     RunWithDialogs("new", result, [](SetupOrvex& component) {
       const std::string path = component.CreateNew();
       if (path.empty()) return kExitFailure;
+      std::error_code error;
+      if (!std::filesystem::is_regular_file(path, error)) return Fail(path, "the configuration was not written");
       std::cout << path << '\n';
       return kExitOk;
     });

@@ -33,31 +33,44 @@ struct CheckBox : Control {
   int value = 0;  // 0 clear, 1 set
 };
 
-struct TextBox : Control {
+// The length of UTF-8 `text` as text boxes count it: in UTF-16 code units, so a selection of
+// 24 characters covers 24 letters whatever their script. A stray byte counts as one.
+inline std::size_t TextLength(const std::string& text) {
+  std::size_t units = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) ++units;  // every character starts with a non-continuation byte
+    if (byte >= 0xF0) ++units;           // beyond the basic plane: a surrogate pair
+  }
+  return units;
+}
+
+// An editable text and its selection, both counted in characters (TextLength).
+struct EditText {
   std::string text;
   std::size_t sel_start = 0;
   std::size_t sel_length = 0;
 
   // Selects from `start` for `length` characters, clipped to the text as a text box does.
   void Select(std::size_t start, std::size_t length) {
-    sel_start = start < text.size() ? start : text.size();
-    sel_length = length < text.size() - sel_start ? length : text.size() - sel_start;
+    const std::size_t size = TextLength(text);
+    sel_start = start < size ? start : size;
+    sel_length = length < size - sel_start ? length : size - sel_start;
   }
 };
+
+struct TextBox : Control, EditText {};
 
 struct ComboItem {
   std::string text;
   int32_t item_data = 0;
 };
 
-// A drop-down list, or with `editable` a drop-down combo whose edit text the user may type.
-struct ComboBox : Control {
+// A drop-down list, or with `editable` a drop-down combo whose edit text (`text`) the user may type.
+struct ComboBox : Control, EditText {
   std::vector<ComboItem> items;
   int list_index = -1;  // -1: nothing selected
   bool editable = false;
-  std::string text;  // the edit field of an editable combo
-  std::size_t sel_start = 0;
-  std::size_t sel_length = 0;
 };
 
 struct ListBox : Control {
@@ -86,8 +99,9 @@ struct ListViewColumn {
   int width = 0;  // twips; 0 keeps the column but does not show it
 };
 
-// A report-style list view: one row per `Row`, drawn in `columns`. `ensure_visible` names the
-// row the view should scroll into view after the form changed the rows (-1: none asked).
+// A report-style list view: one row per `Row`, drawn in `columns`. `ensure_visible` asks the view
+// to scroll a row into view once (-1: nothing asked); the view clears it when it has done so, so a
+// later redraw does not pull the list back to that row.
 template <typename Row>
 struct ListView : Control {
   std::vector<ListViewColumn> columns;

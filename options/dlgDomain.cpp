@@ -1,6 +1,5 @@
 #include "options/dlgDomain.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "config/ConfigFormat.h"
@@ -63,8 +62,7 @@ void dlgDomain::CancelButton_Click() {
 void dlgDomain::Form_QueryUnload() { CancelButton_Click(); }
 
 void dlgDomain::cmbDomain_GotFocus() {
-  cmbDomain.sel_start = 0;
-  cmbDomain.sel_length = std::min(kAddressSelectionLength, cmbDomain.text.size());
+  cmbDomain.Select(0, kAddressSelectionLength);
 }
 
 void dlgDomain::SafeSetFocus(const forms::Control& control) {

@@ -38,11 +38,18 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
 
 int32_t AttributesOf(const std::filesystem::path& path) {
   std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec || !std::filesystem::exists(status)) return -1;
-  if (std::filesystem::is_directory(status)) return kDirectoryAttribute;
-  constexpr int32_t kNormal = 0x80, kReadOnly = 0x01;
-  const bool writable = (status.permissions() & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
+  // The entry itself, as the directory search sees it: a link whose target does not exist yet
+  // is still an entry, and a configuration reached through it is edited, not appended to.
+  const auto entry = std::filesystem::symlink_status(path, ec);
+  if (ec || !std::filesystem::exists(entry)) return -1;
+  constexpr int32_t kNormal = 0x80, kReadOnly = 0x01, kReparsePoint = 0x400;
+  if (std::filesystem::is_symlink(entry)) {
+    // A link to a folder carries the folder bit, as a directory link does on Windows.
+    const bool to_folder = std::filesystem::is_directory(std::filesystem::status(path, ec));
+    return kReparsePoint | (to_folder ? kDirectoryAttribute : 0);
+  }
+  if (std::filesystem::is_directory(entry)) return kDirectoryAttribute;
+  const bool writable = (entry.permissions() & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
   return writable ? kNormal : kReadOnly;
 }
 

@@ -36,6 +36,9 @@ int32_t FileAttributes(const std::string& path);
 // browser, read by the browser while it opens. One per thread; nothing clears it.
 extern thread_local std::string PendingBrowseFolder;
 
+// The longest path, in characters, a file dialog returns; a longer choice fails the dialog.
+inline constexpr std::size_t kMaxFileDialogPath = 250;
+
 // The open/save file dialog, supplied by the front-end.
 struct FileDialogRequest {
   std::string title;
@@ -52,7 +55,8 @@ std::string FilterPatterns(const FileDialogRequest& request);
 class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
-  // The full path chosen, or "" when the user cancelled or the dialog failed.
+  // The full path chosen, or "" when the user cancelled or the dialog failed (a path longer
+  // than kMaxFileDialogPath included).
   virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
 };
 

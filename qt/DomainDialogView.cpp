@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,13 @@ void DomainDialogView::Build() {
   domain_->setObjectName(QStringLiteral("cmbDomain"));
   domain_->setEditable(true);
   domain_->setInsertPolicy(QComboBox::NoInsert);
+  // The entry is stored as typed. Qt's default completer would finish "http://10" as a preset,
+  // and when editing ends the combo box looks the text up among the presets and puts the match
+  // in its place, ignoring letter case unless its completer compares exactly. A completer that
+  // offers nothing and compares exactly keeps both from changing what the user typed.
+  auto* exact = new QCompleter(QStringList(), domain_);
+  exact->setCaseSensitivity(Qt::CaseSensitive);
+  domain_->setCompleter(exact);
   domain_->setMinimumWidth(TwipsToPixels(3600, this));
   label_->setBuddy(domain_);
   ok_ = new QPushButton(this);
@@ -58,13 +66,21 @@ void DomainDialogView::Build() {
 }
 
 void DomainDialogView::Connect() {
-  connect(domain_, &QComboBox::editTextChanged, this,
+  // The edit text changes in two ways only: the user types, or picks a preset from the list (or
+  // with the arrow keys). Changes Qt makes on its own never reach the form, and the next redraw
+  // puts the form's text back.
+  connect(domain_->lineEdit(), &QLineEdit::textEdited, this,
           [this](const QString& text) { dispatch_([this, text] { form_.cmbDomain.text = FromQ(text); }); });
-  connect(domain_, &QComboBox::activated, this,
-          [this](int index) { dispatch_([this, index] { form_.cmbDomain.list_index = index; }); });
+  connect(domain_, &QComboBox::activated, this, [this](int index) {
+    const std::string preset = FromQ(domain_->itemText(index));
+    dispatch_([this, index, preset] {
+      form_.cmbDomain.list_index = index;
+      form_.cmbDomain.text = preset;
+    });
+  });
   OnFocusIn(domain_, [this] {
     dispatch_([this] { form_.cmbDomain_GotFocus(); });
-    ApplySelection(domain_, form_.cmbDomain);
+    ApplySelection(domain_->lineEdit(), form_.cmbDomain);
   });
   connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.OKButton_Click(); }); });
   connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });

@@ -43,15 +43,13 @@ DomainsPageView::DomainsPageView(frmOrvexOptions& form, Dispatcher& dispatch, Co
 }
 
 void DomainsPageView::Connect() {
-  connect(list_, &QListWidget::currentRowChanged, this,
-          [this](int row) { dispatch_([this, row] { form_.lstDomains.list_index = row; }); });
-  connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-    const int row = list_->row(item);
-    dispatch_([this, row] {
-      form_.lstDomains.list_index = row;
-      form_.lstDomains_DblClick();
-    });
+  // The form's selected entry is the entry the user selected, not Qt's current row, which the
+  // list sets to the first entry when it takes the focus.
+  connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+    const int row = SelectedRow(list_);
+    dispatch_([this, row] { form_.lstDomains.list_index = row; });
   });
+  connect(list_, &QListWidget::itemDoubleClicked, this, [this] { dispatch_([this] { form_.lstDomains_DblClick(); }); });
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const int index = static_cast<int>(i);
     connect(buttons_[i], &QPushButton::clicked, this,

@@ -1,5 +1,7 @@
 #include "qt/FormWidgets.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,21 +109,22 @@ void RenderListBox(QListWidget* widget, const forms::ListBox& list) {
     if (i >= widget->count()) widget->addItem(text);
     else if (widget->item(i)->text() != text) widget->item(i)->setText(text);
   }
-  if (widget->currentRow() != list.list_index) widget->setCurrentRow(list.list_index);
-  if (list.list_index < 0) widget->clearSelection();
+  if (SelectedRow(widget) == list.list_index) return;
+  if (list.list_index < 0 || list.list_index >= count) widget->clearSelection();
+  else widget->setCurrentRow(list.list_index, QItemSelectionModel::ClearAndSelect);
 }
 
-void ApplySelection(QLineEdit* widget, const forms::TextBox& box) {
-  const int start = QPosition(box.text, box.sel_start);
-  const int end = QPosition(box.text, box.sel_start + box.sel_length);
-  widget->setSelection(start, end - start);
+int SelectedRow(const QListWidget* widget) {
+  const QList<QListWidgetItem*> selected = widget->selectedItems();
+  return selected.isEmpty() ? -1 : widget->row(selected.first());
 }
 
-void ApplySelection(QComboBox* widget, const forms::ComboBox& combo) {
-  if (widget->lineEdit() == nullptr) return;
-  const int start = QPosition(combo.text, combo.sel_start);
-  const int end = QPosition(combo.text, combo.sel_start + combo.sel_length);
-  widget->lineEdit()->setSelection(start, end - start);
+void ApplySelection(QLineEdit* widget, const forms::EditText& edit) {
+  // Both count UTF-16 code units; a selection past the end is clipped to it.
+  const qsizetype size = widget->text().size();
+  const qsizetype start = std::min<qsizetype>(static_cast<qsizetype>(edit.sel_start), size);
+  const qsizetype length = std::min<qsizetype>(static_cast<qsizetype>(edit.sel_length), size - start);
+  widget->setSelection(static_cast<int>(start), static_cast<int>(length));
 }
 
 void OnFocusIn(QWidget* widget, std::function<void()> handler) {

@@ -26,11 +26,13 @@ void RenderButton(QAbstractButton* widget, const forms::CommandButton& button);
 void RenderCheckBox(QCheckBox* widget, const forms::CheckBox& box);
 void RenderTextBox(QLineEdit* widget, const forms::TextBox& box);
 void RenderComboBox(QComboBox* widget, const forms::ComboBox& combo);
+// Shows the form's selected entry as the list's selection; the current row is left to Qt.
 void RenderListBox(QListWidget* widget, const forms::ListBox& list);
+// The selected entry's row, -1 when none is selected.
+int SelectedRow(const QListWidget* widget);
 
-// The text box's selection as the form set it (byte offsets into UTF-8 text).
-void ApplySelection(QLineEdit* widget, const forms::TextBox& box);
-void ApplySelection(QComboBox* widget, const forms::ComboBox& combo);
+// The selection the form set, shown in `widget` (a text box, or an editable combo's edit field).
+void ApplySelection(QLineEdit* widget, const forms::EditText& edit);
 
 // Runs `handler` whenever `widget` receives the input focus.
 void OnFocusIn(QWidget* widget, std::function<void()> handler);

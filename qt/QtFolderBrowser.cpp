@@ -13,6 +13,9 @@ namespace kgh::qt {
 std::string QtFolderBrowser::BrowseForFolder(const std::string& title, const std::string& default_dir) {
   EnsureApplication();
   QFileDialog dialog(ModalParent(), ToQ(title), ToQ(default_dir));
+  dialog.setObjectName(QStringLiteral("FolderBrowser"));
+  // Qt's own dialog everywhere, so that it behaves the same on every desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly, true);
   if (dialog.exec() != QDialog::Accepted) return {};

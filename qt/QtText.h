@@ -10,10 +10,4 @@ inline QString ToQ(const std::string& text) { return QString::fromUtf8(text.data
 
 inline std::string FromQ(const QString& text) { return text.toUtf8().toStdString(); }
 
-// The QString position of a UTF-8 byte offset into `text` (offsets past the end clip to it).
-inline int QPosition(const std::string& text, std::size_t byte_offset) {
-  const std::size_t clipped = byte_offset < text.size() ? byte_offset : text.size();
-  return static_cast<int>(ToQ(text.substr(0, clipped)).size());
-}
-
 }  // namespace kgh::qt

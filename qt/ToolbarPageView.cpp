@@ -98,24 +98,25 @@ int ToolbarPageView::RowOf(QTreeWidgetItem* item) const {
   return item != nullptr ? list_->indexOfTopLevelItem(item) : -1;
 }
 
+int ToolbarPageView::SelectedRow() const {
+  const QList<QTreeWidgetItem*> selected = list_->selectedItems();
+  return selected.isEmpty() ? -1 : RowOf(selected.first());
+}
+
 void ToolbarPageView::Connect() {
-  // A click or a keyboard move selects a row; either way the form hears of the row clicked.
-  const auto item_click = [this](QTreeWidgetItem* item) {
-    const int row = RowOf(item);
+  // The form's selected row is the row the user selected, never merely Qt's current row: taking
+  // the focus makes the first row current without selecting it. A click, even on the row already
+  // selected, or a keyboard move in the list is the form's ItemClick.
+  const auto item_click = [this] {
+    const int row = SelectedRow();
     dispatch_([this, row] {
       form_.lstButtons.selected = row;
       if (row >= 0) form_.lstButtons_ItemClick(row);
     });
   };
-  connect(list_, &QTreeWidget::currentItemChanged, this, [item_click](QTreeWidgetItem* item) { item_click(item); });
-  connect(list_, &QTreeWidget::itemClicked, this, [item_click](QTreeWidgetItem* item) { item_click(item); });
-  connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-    const int row = RowOf(item);
-    dispatch_([this, row] {
-      form_.lstButtons.selected = row;
-      form_.lstButtons_DblClick();
-    });
-  });
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, item_click);
+  connect(list_, &QTreeWidget::itemClicked, this, item_click);
+  connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { dispatch_([this] { form_.lstButtons_DblClick(); }); });
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const int index = static_cast<int>(i);
     connect(buttons_[i], &QPushButton::clicked, this,
@@ -137,12 +138,13 @@ void ToolbarPageView::RenderRows() {
     item->setData(kCaptionColumn, Qt::UserRole, row.tag);
   }
   const int selected = form_.lstButtons.selected;
-  QTreeWidgetItem* current = selected >= 0 ? list_->topLevelItem(selected) : nullptr;
-  if (list_->currentItem() != current) list_->setCurrentItem(current);
-  if (current == nullptr) list_->clearSelection();
-  else current->setSelected(true);
-  const int visible = form_.lstButtons.ensure_visible;
+  if (SelectedRow() != selected) {
+    if (selected < 0 || selected >= count) list_->clearSelection();
+    else list_->setCurrentItem(list_->topLevelItem(selected), 0, QItemSelectionModel::ClearAndSelect);
+  }
+  int& visible = form_.lstButtons.ensure_visible;
   if (visible >= 0 && visible < count) list_->scrollToItem(list_->topLevelItem(visible));
+  visible = -1;
 }
 
 void ToolbarPageView::RenderPreview() {

@@ -29,7 +29,10 @@ std::vector<std::string> AllowedDomains(const std::string& computer_name) {
 
 void frmWizard::BuildNewConfiguration(const std::string& appUrlPath, std::string appDirectory) {
   char separator = PathSeparator(services_.flavour);
-  if (!appDirectory.empty() && appDirectory.back() == separator) appDirectory.pop_back();
+  // On POSIX "/" is the file-system root, a folder of its own: without its separator it would
+  // read as "no folder given".
+  const bool posix_root = services_.flavour == PathFlavour::Posix && appDirectory == "/";
+  if (!posix_root && !appDirectory.empty() && appDirectory.back() == separator) appDirectory.pop_back();
 
   FileDialogRequest request;
   request.title = "Save Orvex config file";
@@ -53,6 +56,7 @@ void frmWizard::BuildNewConfiguration(const std::string& appUrlPath, std::string
   std::string computer_name = services_.computer_name->ComputerName();
   WriteDomains(ini, AllowedDomains(computer_name));
 
+  // The URL path may begin with the port (":8089/shop", ":8089"): it follows the name directly.
   std::string host = computer_name;
   if (!appUrlPath.empty() && appUrlPath != "/") host += appUrlPath;
   ini.Section = "Browser";

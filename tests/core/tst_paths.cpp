@@ -58,6 +58,12 @@ TEST(FileAttributes, TellsFoldersFilesAndNothing) {
   for (const char* found : {"Orvex.INI", "*.INI", "Orvex.?NI"}) EXPECT_GE(FileAttributes(dir.File(found)), 0) << found;
   for (const std::string& missing : {dir.File("*.htm"), dir.File("missing"), dir.path().string() + "/", std::string()})
     EXPECT_EQ(FileAttributes(missing), -1) << missing;
+  // A link is an entry of its own: to a folder it carries the folder bit, dangling it is a file.
+  std::filesystem::create_directory_symlink(dir.path(), dir.File("folder-link"));
+  std::filesystem::create_symlink(dir.File("missing"), dir.File("dangling"));
+  EXPECT_NE(FileAttributes(dir.File("folder-link")) & kDirectoryAttribute, 0);
+  EXPECT_GE(FileAttributes(dir.File("dangling")), 0);
+  EXPECT_EQ(FileAttributes(dir.File("dangling")) & kDirectoryAttribute, 0);
 }
 
 TEST(FileDialogFilter, GivesTheFirstExtensionItsPattern) {

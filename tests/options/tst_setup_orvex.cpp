@@ -36,15 +36,18 @@ class SetupOrvexRoad : public OptionsTest {
 };
 
 TEST_F(SetupOrvexRoad, SetupEditsTheFileOrTheFoldersOrvexIni) {
-  const std::string folder = dir.File("site"), file = dir.File("my.ini");
+  const std::string folder = dir.File("site"), file = dir.File("my.ini"), link = dir.File("kiosk.ini");
   std::filesystem::create_directory(folder);
   WriteBytes(file, IniText({"[Browser]", "Homepage=old.htm"}));
+  std::filesystem::create_symlink(dir.File("not-yet.ini"), link);  // its target comes with the first save
   forms.script = [](frmOrvexOptions& f) { f.txtHome.text = "start.htm", f.cmdOK_Click(); };
-  for (const auto& [target, edited] : {std::pair{folder, folder + "/Orvex.INI"}, std::pair{file, file}}) {
+  for (const auto& [target, edited] :
+       {std::pair{folder, folder + "/Orvex.INI"}, std::pair{file, file}, std::pair{link, link}}) {
     Component().Setup(nullptr, "/srv/root", target);
     EXPECT_EQ(forms.opened, edited + "|/srv/root|");
     EXPECT_NE(ReadBytes(edited).find("\r\nHomepage=start.htm\r\n"), std::string::npos) << edited;
   }
+  EXPECT_TRUE(std::filesystem::is_symlink(link)) << "the link stays a link";
   forms.script = [](frmOrvexOptions& f) { f.cmdCancel_Click(); };
   Component().Setup(nullptr, "", dir.File("new"));
   EXPECT_EQ(forms.opened, dir.File("new") + "/Orvex.INI||") << "a path naming nothing is taken as a folder";

@@ -4,16 +4,45 @@
 
 namespace kgh::test {
 
-void WhenModal(const char* object_name, std::function<void(QWidget*)> action) {
-  QTimer::singleShot(0, [name = QString::fromUtf8(object_name), action = std::move(action)]() mutable {
+namespace {
+
+// Runs `action` once the modal widget in front satisfies `match` and has the keyboard; looks
+// again on every pass of the event loop until then.
+void WhenModalMatches(std::function<bool(QWidget*)> match, std::function<void(QWidget*)> action) {
+  QTimer::singleShot(0, [match = std::move(match), action = std::move(action)]() mutable {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal->objectName() != name || !modal->isActiveWindow()) {
-      // Not open (or not yet given the keyboard): look again on the next pass of the event loop.
-      WhenModal(name.toUtf8().constData(), std::move(action));
+    if (modal == nullptr || !match(modal) || !modal->isActiveWindow()) {
+      WhenModalMatches(std::move(match), std::move(action));
       return;
     }
     action(modal);
   });
+}
+
+}  // namespace
+
+void WhenModal(const char* object_name, std::function<void(QWidget*)> action) {
+  WhenModalMatches([name = QString::fromUtf8(object_name)](QWidget* modal) { return modal->objectName() == name; },
+                   std::move(action));
+}
+
+void WhenMessageBox(std::function<void(QMessageBox*)> action) {
+  WhenModalMatches([](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; },
+                   [action = std::move(action)](QWidget* modal) { action(qobject_cast<QMessageBox*>(modal)); });
+}
+
+void TakeKeyboardBack(QWidget* window) {
+  window->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar letter : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(letter));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
 }
 
 void UseApplication() { qt::EnsureApplication(); }

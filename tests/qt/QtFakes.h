@@ -13,6 +13,16 @@ namespace kgh::test {
 // Once the modal widget named `object_name` is in front, runs `action` on it (from the event loop, so the
 // code that opened it is waiting in its modal display).
 void WhenModal(const char* object_name, std::function<void(QWidget*)> action);
+// The same for the next message box, whatever its name (Qt's own dialogs ask through unnamed ones).
+void WhenMessageBox(std::function<void(QMessageBox*)> action);
+
+// On a desktop a window has the keyboard again once a modal dialog over it has closed; the
+// offscreen platform leaves that to the test.
+void TakeKeyboardBack(QWidget* window);
+
+// Types `text` into `widget` key by key, as a keyboard layout with those letters would; unlike
+// QTest::keyClicks, any letter, not just ASCII.
+void TypeText(QWidget* widget, const QString& text);
 
 // Makes the QApplication the views need.
 void UseApplication();

@@ -17,10 +17,14 @@ class OptionsViewTest : public ::testing::Test {
   void SetUp() override {
     UseApplication();
     std::filesystem::create_directories(root);
-    WriteBytes(dir.File("Orvex.INI"),
-               "[Browser]\r\nHomepage=http://devbox:8080/start.htm\r\nErrorPage=res://error.htm\r\nFullScreen=1\r\n"
-               "SmallToolbar=0\r\nBrowserEngine=2\r\n[Toolbar]\r\nBack=1\r\nSep\r\nUser1=news.htm\r\n"
-               "[User1]\r\nCaption=News\r\nBitmap=\r\n_Sports=sports.htm\r\n[Domains]\r\njavascript:\r\nmailto:\r\n");
+    Open("[Browser]\r\nHomepage=http://devbox:8080/start.htm\r\nErrorPage=res://error.htm\r\nFullScreen=1\r\n"
+         "SmallToolbar=0\r\nBrowserEngine=2\r\n[Toolbar]\r\nBack=1\r\nSep\r\nUser1=news.htm\r\n"
+         "[User1]\r\nCaption=News\r\nBitmap=\r\n_Sports=sports.htm\r\n[Domains]\r\njavascript:\r\nmailto:\r\n");
+  }
+  // Shows a new dialog on a configuration holding `ini`.
+  void Open(const std::string& ini) {
+    view.reset();
+    WriteBytes(dir.File("Orvex.INI"), ini);
     form = std::make_unique<frmOrvexOptions>(
         OptionsServices{.messages = &messages, .file_dialogs = &files, .component_dir = {}});
     form->Start(root, dir.File("Orvex.INI"), "devbox:8080/");
@@ -144,6 +148,116 @@ TEST_F(OptionsViewTest, TheDomainDialogChangesADoubleClickedEntryAndEscAddsNothi
   });
   ClickOn(view.get(), "cmdDomainOp(1)");
   EXPECT_EQ(domains->count(), 2);
+}
+
+TEST_F(OptionsViewTest, TakingTheFocusSelectsCharactersNotBytes) {
+  // Letters of two bytes each: the server box selects its first 24, an address box its first 1024.
+  struct Case { const char* box; qsizetype typed, selected; };
+  for (const Case& c : {Case{"txtServer", 30, 24}, Case{"txtHome", 1030, 1024}}) {
+    auto* box = Find<QLineEdit>(c.box);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    TypeText(box, QString(c.typed, QChar(0x00E9)));
+    QTest::keyClick(box, Qt::Key_Tab);  // out and back in
+    QTest::keyClick(view->focusWidget(), Qt::Key_Backtab);
+    ASSERT_TRUE(box->hasFocus()) << c.box;
+    EXPECT_EQ(box->selectionStart(), 0) << c.box;
+    EXPECT_EQ(box->selectedText().size(), c.selected) << c.box;
+  }
+}
+
+// Each domain dialog opened from here on shows its text in `opened` and is left with Esc.
+void EscEveryDomainDialog(QStringList& opened) {
+  WhenModal("dlgDomain", [&opened](QWidget* dialog) {
+    opened << Child<QComboBox>(dialog, "cmbDomain")->currentText();
+    EscEveryDomainDialog(opened);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+}
+
+TEST_F(OptionsViewTest, TheDomainDialogStoresWhatWasTypedAndFillsInOnlyAChosenPreset) {
+  ClickTab(view.get(), 1);
+  auto* domains = Find<QListWidget>("lstDomains");
+  // Each text begins a preset, or matches one but for letter case.
+  for (const char* typed : {"http://10", "mailto", "https://", "MAILTO:", "Javascript:"}) {
+    WhenModal("dlgDomain", [typed](QWidget* dialog) {
+      QTest::keyClicks(Child<QComboBox>(dialog, "cmbDomain"), typed);
+      QTest::keyClick(Child<QComboBox>(dialog, "cmbDomain"), Qt::Key_Return);
+    });
+    ClickOn(view.get(), "cmdDomainOp(1)");
+    EXPECT_EQ(domains->item(domains->count() - 1)->text(), typed);
+  }
+  WhenModal("dlgDomain", [](QWidget* dialog) {
+    auto* box = Child<QComboBox>(dialog, "cmbDomain");
+    QTest::keyClicks(box, "ftp:");
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);  // the list of presets
+    QAbstractItemView* presets = box->view();
+    ASSERT_TRUE(presets->isVisible());
+    QTest::mouseClick(presets->viewport(), Qt::LeftButton, {}, presets->visualRect(presets->model()->index(5, 0)).center());
+    EXPECT_EQ(box->currentText(), "https://10.*.*.*");
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  ClickOn(view.get(), "cmdDomainOp(1)");
+  EXPECT_EQ(domains->item(domains->count() - 1)->text(), "https://10.*.*.*");
+  EXPECT_EQ(form->lstDomains.items.back(), "https://10.*.*.*");
+}
+
+TEST_F(OptionsViewTest, ChangeAndRemoveActOnlyOnAnEntryTheUserSelected) {
+  ClickTab(view.get(), 1);
+  auto* domains = Find<QListWidget>("lstDomains");
+  QStringList opened;
+  EscEveryDomainDialog(opened);
+  ClickOn(view.get(), "cmdDomainOp(2)");  // nothing selected: no question, the list takes the focus
+  EXPECT_TRUE(domains->hasFocus());
+  ClickOn(view.get(), "cmdDomainOp(1)");  // Add..., then Esc
+  TakeKeyboardBack(view.get());
+  QTest::keyClick(domains, Qt::Key_Tab);  // out of the list and back in
+  QTest::keyClick(view->focusWidget(), Qt::Key_Backtab);
+  ASSERT_TRUE(domains->hasFocus());
+  ClickOn(view.get(), "cmdDomainOp(0)");
+  ClickOn(view.get(), "cmdDomainOp(2)");
+  EXPECT_EQ(opened, QStringList({""})) << "only Add opened the dialog";
+  EXPECT_TRUE(messages.shown.empty());
+
+  QTest::keyClick(domains, Qt::Key_Down);  // the keyboard selects an entry
+  const int chosen = domains->currentRow();
+  ASSERT_GE(chosen, 0);
+  ClickOn(view.get(), "cmdDomainOp(0)");
+  EXPECT_EQ(opened, QStringList({"", domains->item(chosen)->text()}));
+  ClickOn(view.get(), "cmdDomainOp(1)");  // consumes the last watcher: Esc
+}
+
+TEST_F(OptionsViewTest, AToolbarRowTheUserDeselectedIsNotChangedOrRemoved) {
+  ClickTab(view.get(), 2);
+  ASSERT_TRUE(list()->topLevelItem(0)->isSelected()) << "the first row is selected on opening";
+  ClickRow(0);
+  QTest::keyClick(list(), Qt::Key_Space, Qt::ControlModifier);  // deselects it
+  ASSERT_TRUE(list()->selectedItems().isEmpty());
+  QTest::keyClick(list(), Qt::Key_Tab);
+  QTest::keyClick(view->focusWidget(), Qt::Key_Backtab);
+  ClickOn(view.get(), "cmdButtonOp(2)");  // Remove: no question without a selected row
+  ClickOn(view.get(), "cmdButtonOp(4)");  // Down: nothing moves
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(Rows(), QStringList({"Back", "-", "News", kSports}));
+}
+
+TEST_F(OptionsViewTest, TheToolbarListScrollsToAnAddedRowOnceAndThenFollowsTheUser) {
+  std::string ini = "[Toolbar]\r\n";
+  for (int i = 0; i < 40; ++i) ini += "Sep\r\n";
+  Open(ini);
+  ClickTab(view.get(), 2);
+  AddButton(view.get(), "Docs", "docs.htm");
+  const auto shown = [this](int row) {
+    return list()->viewport()->rect().intersects(list()->visualItemRect(list()->topLevelItem(row)));
+  };
+  EXPECT_TRUE(shown(40)) << "the new row is scrolled into view";
+  EXPECT_FALSE(shown(0));
+  QTest::keyClick(list(), Qt::Key_Home);
+  EXPECT_TRUE(shown(0)) << "the list stays where the user moved it";
+  EXPECT_EQ(form->lstButtons.selected, 0);
+  ClickRow(3);
+  EXPECT_TRUE(shown(0));
+  EXPECT_FALSE(shown(40));
 }
 
 }  // namespace

@@ -106,7 +106,8 @@ struct WizardRig {
   frmWizard& Load(WizardHost* window_host = nullptr, PathFlavour flavour = PathFlavour::Posix) {
     wizard = std::make_unique<frmWizard>(WizardServices{
         .opener = &opener, .host = window_host != nullptr ? window_host : &host, .messages = &messages,
-        .file_dialogs = &dialogs, .profile = &profile, .directory_service = &platform, .registry = &platform,
+        .file_dialogs = &dialogs, .profile = &profile,
+        .directory_service = web_server != nullptr ? web_server : &platform, .registry = &platform,
         .listing = &platform, .computer_name = &platform, .flavour = flavour});
     wizard->on_closed = [this] { ++closed_count; };
     wizard->Form_Load();
@@ -119,6 +120,7 @@ struct WizardRig {
   MemoryFileStore files;
   PortableProfile profile{files};
   ScriptedPlatform platform;
+  VirtualDirectorySource* web_server = nullptr;  // a real source of applications instead of `platform`
   RecordingOpener opener{ComponentServices{.files = &files, .profile = &profile, .component_dir = {}}};
   int closed_count = 0;
   std::unique_ptr<frmWizard> wizard;

@@ -2,6 +2,7 @@
 // what choosing an item builds; and the registry reader behind it.
 #include "WizardFakes.h"
 #include "platform/CRegSettings.h"
+#include "platform/WebServerVirtualDirs.h"
 
 namespace kgh::test {
 namespace {
@@ -48,6 +49,29 @@ TEST(VirtualDirs, MenuItemsAreReusedNeverStaleAndTheChoiceIsBuilt) {
   w.cmdIIS_Click();
   EXPECT_EQ(rig.host.menus_shown, (std::vector<std::vector<std::string>>{{"/a", "/b"}, {"/a", "/b"}, {"/z"}}));
   EXPECT_EQ(rig.opener.opened, std::vector<std::string>{"/srv/z /cfg/z.ini SRV1/z"});
+}
+
+TEST(VirtualDirs, TheLocalWebServersFirstSiteIsOfferedAndItsPortReachesTheHomePage) {
+  const std::string prefix = KGH_WIZARD_FIXTURES "/nginx";
+  struct Case { const char* pick; const char* homepage; std::string folder; const char* server; };
+  const Case cases[] = {
+      {":8089/shop", "http://SRV1:8089/shop/index.htm", prefix + "/files/shop", "SRV1:8089/shop"},
+      {":8089", "http://SRV1:8089/index.htm", prefix + "/html", "SRV1:8089"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pick);
+    WebServerVirtualDirs web_server(KGH_WIZARD_FIXTURES "/nginx/nginx.conf", "", prefix);
+    WizardRig rig;
+    rig.web_server = &web_server;
+    rig.platform.folder = {{"index.htm", 0}};
+    rig.host.pick = c.pick;
+    rig.dialogs.choices = {"/cfg/site.ini"};
+    rig.Load().cmdIIS_Click();
+    EXPECT_EQ(rig.host.menus_shown, (std::vector<std::vector<std::string>>{
+                                        {":8089", ":8089/shop", ":8089/docs", ":8089/status", ":8089/app/img"}}));
+    EXPECT_EQ(rig.files.files["/cfg/site.ini"], ExpectedFile(c.homepage, "SRV1"));
+    EXPECT_EQ(rig.opener.opened, std::vector<std::string>{c.folder + " /cfg/site.ini " + c.server});
+  }
 }
 
 TEST(CRegSettings, ValuesUpToItsBufferAndNothingForAMissingKey) {

@@ -1,22 +1,60 @@
-// The Linux source of virtual directories: the local web server's configuration files.
-#include <gtest/gtest.h>
+// The Linux source of virtual directories: one site of the local web server, read from its
+// configuration files and their includes.
+#include "WebServerConfigs.h"
 
-#include "platform/WebServerVirtualDirs.h"
-#include "support/TempDir.h"
-
-namespace kgh {
-
-bool operator==(const VirtualDirEntry& a, const VirtualDirEntry& b) { return a.Name == b.Name && a.Path == b.Path; }
-void PrintTo(const VirtualDirEntry& e, std::ostream* out) { *out << "(" << e.Name << ", " << e.Path << ")"; }
-
-namespace test {
+namespace kgh::test {
 namespace {
 
-using Entries = std::vector<VirtualDirEntry>;
-const std::string kNginx = KGH_WIZARD_FIXTURES "/nginx/nginx.conf";
-const std::string kApache = KGH_WIZARD_FIXTURES "/apache2/apache2.conf";
+const std::string kNginxSocketOnly = kFixtures + "/nginx/socket-only.conf";
 
-TEST(WebServerVirtualDirs, EachUrlPathOnceFromTheConfigurationFilesAndTheirIncludes) {
+// The fixtures' first sites: nginx's on port 8089, Apache's on 80.
+Entries NginxSite(const std::string& prefix) {
+  return {{":8089", prefix + "/html"},
+          {":8089/shop", prefix + "/files/shop/"},
+          {":8089/docs", "/srv/manuals/docs"},
+          {":8089/status", "/srv/status page"},
+          {":8089/app/img", "/srv/img/app/img/"}};
+}
+const Entries kApacheSite = {{"/", "/var/www/html"},
+                             {"/shop", "/srv/shop/"},
+                             {"/icons", "/usr/share/apache2/icons/"},
+                             {"/manual", kFixtures + "/apache2/manual"}};
+
+TEST(WebServerVirtualDirs, NginxsFirstSiteWhenItHasOneElseApachesNeverBoth) {
+  TempDir dir;
+  // configured false: the wizard asks the registry instead.
+  struct Case { const char* what; std::string nginx, apache; Entries listed; bool configured; };
+  const Case cases[] = {
+      {"both: nginx's site alone", kNginxFixture, kApacheFixture, NginxSite(kFixtures), true},
+      {"nginx without a site a browser reaches: Apache's", kNginxSocketOnly, kApacheFixture, kApacheSite, true},
+      {"nginx not configured: Apache's", dir.File("none"), kApacheFixture, kApacheSite, true},
+      {"only nginx, without a site: configured, nothing to list", kNginxSocketOnly, dir.File("none"), {}, true},
+      {"no server configured", dir.File("none"), dir.File("none"), {}, false},
+  };
+  for (const Case& c : cases) {
+    Entries entries;
+    EXPECT_EQ(WebServerVirtualDirs(c.nginx, c.apache, kFixtures).ReadVirtualDirs(entries), c.configured) << c.what;
+    EXPECT_EQ(entries, c.listed) << c.what;
+  }
+}
+
+TEST(WebServerVirtualDirs, RelativeFoldersFromThePrefixOrServerRootIncludesFromTheConfigurationsFolder) {
+  // nginx's includes stay in conf.d next to nginx.conf whatever the prefix.
+  struct Case { const char* what; WebServerVirtualDirs server; Entries listed; };
+  const Case cases[] = {
+      {"nginx's built-in prefix", WebServerVirtualDirs(kNginxFixture, ""), NginxSite("/usr/share/nginx")},
+      {"another prefix", WebServerVirtualDirs(kNginxFixture, "", kFixtures + "/nginx"),
+       NginxSite(kFixtures + "/nginx")},
+      {"Apache without ServerRoot: the main file's folder", WebServerVirtualDirs("", kApacheFixture), kApacheSite},
+  };
+  for (Case c : cases) {
+    Entries entries;
+    c.server.ReadVirtualDirs(entries);
+    EXPECT_EQ(entries, c.listed) << c.what;
+  }
+}
+
+TEST(WebServerVirtualDirs, SelfIncludingFilesEndAndAnIncludedFolderIsReadInNameOrder) {
   TempDir dir;
   WriteBytes(dir.File("nginx.conf"), "http { include nginx.conf; server { root /srv/loop; } }\n");
   WriteBytes(dir.File("apache2.conf"), "Include apache2.conf\nInclude " + dir.File("conf") + "\nDocumentRoot /srv\n");
@@ -24,32 +62,23 @@ TEST(WebServerVirtualDirs, EachUrlPathOnceFromTheConfigurationFilesAndTheirInclu
   WriteBytes(dir.File("conf/b.conf"), "Alias /b /srv/b\n");
   WriteBytes(dir.File("conf/a.conf"), "Alias /a /srv/a\n");
   WriteBytes(dir.File("conf/sub/c"), "Alias /c /srv/c\n");
-  const Entries apache = {{"/icons/", "/usr/share/apache2/icons/"}, {"/manual", "/usr/share/doc/manual"}};
-  // expected none: no server configured, so the registry is asked.
-  struct Case { const char* what; std::string nginx, apache; Entries expected; };
-  const Case cases[] = {
-      {"Apache: the first DocumentRoot wins", "", kApache,
-       {apache[0], apache[1], {"/", "/var/www/html"}, {"/shop", "/srv/shop"}}},
-      {"both: nginx first, conf.d included before its server", kNginx, kApache,
-       {{"/app/img/", "/srv/img/app/img/"}, {"/", "/srv/www/site"}, {"/shop/", "/srv/shop/"},
-        {"/docs", "/srv/manuals/docs"}, {"/status", "/srv/status page"}, apache[0], apache[1], {"/shop", "/srv/shop"}}},
-      {"no server configured", dir.File("none"), dir.File("none"), {}},
-      {"self-including files end; a folder is read in name order", dir.File("nginx.conf"), dir.File("apache2.conf"),
-       {{"/", "/srv/loop"}, {"/a", "/srv/a"}, {"/b", "/srv/b"}, {"/c", "/srv/c"}}},
-  };
-  for (const Case& c : cases) {
-    Entries entries;
-    EXPECT_EQ(WebServerVirtualDirs(c.nginx, c.apache).ReadVirtualDirs(entries), !c.expected.empty()) << c.what;
-    EXPECT_EQ(entries, c.expected) << c.what;
+  EXPECT_EQ(Listed(dir.File("nginx.conf"), "", dir.path().string()), (Entries{{"/", "/srv/loop"}}));
+  EXPECT_EQ(Listed("", dir.File("apache2.conf"), ""),
+            (Entries{{"/", "/srv"}, {"/a", "/srv/a"}, {"/b", "/srv/b"}, {"/c", "/srv/c"}}));
+}
+
+TEST(WebServerVirtualDirs, TheNginxFixturesAreAcceptedByNginxItself) {
+  if (!NginxInstalled()) GTEST_SKIP() << "nginx is not installed";
+  for (const std::string& prefix : {kFixtures, kFixtures + "/nginx", std::string(WebServerVirtualDirs::kNginxPrefix)}) {
+    EXPECT_EQ(NginxVerdict(kNginxFixture, prefix), "") << prefix;
+    EXPECT_EQ(NginxVerdict(kNginxSocketOnly, prefix), "") << prefix;
   }
 }
 
-TEST(WebServerVirtualDirs, TheNginxFixtureIsAcceptedByNginxItself) {
-  if (!std::filesystem::exists("/usr/sbin/nginx")) GTEST_SKIP() << "nginx is not installed";
-  const std::string prefix = KGH_WIZARD_FIXTURES "/nginx/";
-  EXPECT_EQ(std::system(("/usr/sbin/nginx -q -t -c '" + kNginx + "' -p '" + prefix + "' 2>/dev/null").c_str()), 0);
+TEST(WebServerVirtualDirs, TheApacheFixtureIsAcceptedByApacheItself) {
+  if (!ApacheInstalled()) GTEST_SKIP() << "Apache is not installed";
+  EXPECT_EQ(ApacheVerdict(kApacheFixture, kFixtures + "/apache2"), "");
 }
 
 }  // namespace
-}  // namespace test
-}  // namespace kgh
+}  // namespace kgh::test

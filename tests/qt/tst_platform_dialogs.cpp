@@ -1,0 +1,117 @@
+// The file dialogs and the folder picker as a user meets them: what they open on, what they
+// offer, what they refuse, and the path they hand back.
+#include "QtFakes.h"
+#include "platform/CBrowseFolder.h"
+#include "qt/QtFileDialogs.h"
+#include "qt/QtFolderBrowser.h"
+#include "support/TempDir.h"
+
+namespace kgh::test {
+namespace {
+
+class PlatformDialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseApplication();
+    std::filesystem::create_directories(dir.path() / "sub");
+    WriteBytes(dir.File("start.htm"), "<html>");
+    WriteBytes(dir.File("old.ini"), "[Browser]\r\n");
+  }
+  FileDialogRequest Open() const { return {"Select start page", "ASP / HTML pages", "htm;*.asp;*.aspx;*.php", folder, false}; }
+  FileDialogRequest Save() const { return {"Save Orvex config file", "Configuration file", "ini", folder, true}; }
+
+  TempDir dir;
+  std::string folder = dir.path().string();
+  qt::QtFileDialogs dialogs;
+};
+
+// Types `name` into the file dialog's name box and presses Enter.
+void Choose(QWidget* dialog, const QString& name) {
+  TakeKeyboardBack(dialog);
+  auto* edit = Child<QLineEdit>(dialog, "fileNameEdit");
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(edit, name);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// Answers the next message box with `button` and remembers its text.
+void Answer(QMessageBox::StandardButton button, QString* text) {
+  WhenMessageBox([button, text](QMessageBox* box) {
+    *text = box->text();
+    QTest::mouseClick(box->button(button), Qt::LeftButton);
+  });
+}
+
+TEST_F(PlatformDialogsTest, OpenModeShowsTheRequestAndChoosesOnlyAnExistingFile) {
+  QString refusal;
+  WhenModal("FileDialog", [this, &refusal](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    EXPECT_EQ(dialog->windowTitle(), "Select start page");
+    EXPECT_EQ(dialog->directory().absolutePath(), QString::fromStdString(folder));
+    EXPECT_EQ(dialog->nameFilters(), QStringList("ASP / HTML pages (*.htm *.asp *.aspx *.php)"));
+    Answer(QMessageBox::Ok, &refusal);
+    Choose(dialog, "missing.htm");
+    EXPECT_TRUE(dialog->isVisible()) << "a file that does not exist cannot be opened";
+    Choose(dialog, "start.htm");
+  });
+  EXPECT_EQ(dialogs.ShowFileDialog(Open()), dir.File("start.htm"));
+  EXPECT_TRUE(refusal.contains("missing.htm")) << refusal.toStdString();
+}
+
+TEST_F(PlatformDialogsTest, SaveModeNeedsAnExistingFolderAsksBeforeOverwritingAndAddsNoExtension) {
+  QString missing_folder, overwrite;
+  WhenModal("FileDialog", [&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Save Orvex config file");
+    Answer(QMessageBox::Ok, &missing_folder);
+    Choose(dialog, "missing/kiosk.ini");
+    EXPECT_TRUE(dialog->isVisible()) << "a file in a folder that does not exist cannot be saved";
+    Answer(QMessageBox::No, &overwrite);
+    Choose(dialog, "old.ini");
+    EXPECT_TRUE(dialog->isVisible()) << "No to overwriting keeps the dialog open";
+    Choose(dialog, "kiosk");
+  });
+  EXPECT_EQ(dialogs.ShowFileDialog(Save()), dir.File("kiosk"));
+  EXPECT_TRUE(missing_folder.contains("does not exist")) << missing_folder.toStdString();
+  EXPECT_TRUE(overwrite.contains("old.ini")) << overwrite.toStdString();
+}
+
+TEST_F(PlatformDialogsTest, EscAndAPathLongerThanTheBufferBothGiveNothing) {
+  WhenModal("FileDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+  EXPECT_EQ(dialogs.ShowFileDialog(Save()), "");
+
+  // Paths of exactly the buffer's length and one character more.
+  const std::size_t room = kMaxFileDialogPath - folder.size() - 1;
+  for (const std::size_t length : {room, room + 1}) {
+    const std::string name = std::string(length - 4, 'x') + ".htm";
+    WriteBytes(dir.File(name), "<html>");
+    WhenModal("FileDialog", [&name](QWidget* dialog) { Choose(dialog, QString::fromStdString(name)); });
+    const std::string chosen = dialogs.ShowFileDialog(Open());
+    EXPECT_EQ(chosen, length == room ? dir.File(name) : "") << folder.size() + 1 + length << " characters";
+  }
+}
+
+TEST_F(PlatformDialogsTest, TheFolderPickerOpensOnTheFolderGivenAndReturnsTheOneChosen) {
+  qt::QtFolderBrowser browser;
+  CBrowseFolder picker(&browser);
+  WhenModal("FolderBrowser", [this](QWidget* widget) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    EXPECT_EQ(dialog->windowTitle(), "Select application directory");
+    EXPECT_EQ(dialog->directory().absolutePath(), QString::fromStdString(folder));
+    QTest::keyClick(Child<QLineEdit>(dialog, "fileNameEdit"), Qt::Key_Return);  // the folder it opened on
+  });
+  EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), folder);
+  EXPECT_EQ(PendingBrowseFolder, folder);
+
+  WhenModal("FolderBrowser", [](QWidget* dialog) { Choose(dialog, "sub"); });
+  EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), dir.File("sub")) << "no trailing separator";
+
+  WhenModal("FolderBrowser", [](QWidget* dialog) { Choose(dialog, "/"); });
+  EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), "/") << "the root keeps its separator";
+
+  WhenModal("FolderBrowser", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+  EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), "");
+}
+
+}  // namespace
+}  // namespace kgh::test

@@ -1,0 +1,45 @@
+#pragma once
+// Web server configurations under test: what the wizard lists for them, and the verdict of the
+// servers themselves where they are installed.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/WebServerVirtualDirs.h"
+#include "support/TempDir.h"
+
+namespace kgh {
+inline bool operator==(const VirtualDirEntry& a, const VirtualDirEntry& b) {
+  return a.Name == b.Name && a.Path == b.Path;
+}
+inline void PrintTo(const VirtualDirEntry& e, std::ostream* out) { *out << "(" << e.Name << ", " << e.Path << ")"; }
+}  // namespace kgh
+
+namespace kgh::test {
+
+using Entries = std::vector<VirtualDirEntry>;
+
+inline const std::string kFixtures = KGH_WIZARD_FIXTURES;
+inline const std::string kNginxFixture = kFixtures + "/nginx/nginx.conf";
+inline const std::string kApacheFixture = kFixtures + "/apache2/apache2.conf";
+
+// A table row: a configuration and the applications the wizard lists for it.
+struct ListingCase {
+  const char* what;
+  std::string config;
+  Entries listed;
+};
+
+// The applications the wizard offers for these configuration files ("" leaves a server out).
+Entries Listed(const std::string& nginx_config, const std::string& apache_config, const std::string& nginx_prefix);
+
+bool NginxInstalled();
+bool ApacheInstalled();
+
+// What the server says when it checks the configuration: "" when it accepts it.
+std::string NginxVerdict(const std::string& config, const std::string& prefix);
+std::string ApacheVerdict(const std::string& config, const std::string& server_root);
+
+}  // namespace kgh::test
