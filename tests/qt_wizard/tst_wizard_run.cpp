@@ -3,6 +3,7 @@
 // user cancels.
 #include "QtFakes.h"
 #include "WizardFakes.h"
+#include "qt/QtFileDialogs.h"
 #include "qt/wizard/WizardDialog.h"
 #include "support/TempDir.h"
 
@@ -12,9 +13,9 @@ namespace {
 // The real folder listing, files and options dialog's opener; scripted dialogs and computer name.
 struct RunRig {
   RunRig() { UseApplication(); }
-  std::string Run() {
+  std::string Run(FileDialogService* file_dialogs = nullptr) {
     qt::WizardQtOptions options;
-    options.services.file_dialogs = &dialogs;
+    options.services.file_dialogs = file_dialogs != nullptr ? file_dialogs : &dialogs;
     options.services.messages = &messages;
     options.services.computer_name = &platform;
     options.services.flavour = PathFlavour::Posix;
@@ -64,6 +65,34 @@ TEST(RunWizardDialog, CancellingReturnsNothingAndWritesNothing) {
     EXPECT_TRUE(rig.opener.opened.empty());
     EXPECT_TRUE(ListFiles(rig.dir.path()).empty());
   }
+}
+
+TEST(RunWizardDialog, AFileInAFolderThatDoesNotExistIsNotOfferedToTheWizard) {
+  RunRig rig;
+  qt::QtFileDialogs real_dialogs;
+  QString refusal;
+  WhenModal("frmWizard", [&rig, &refusal](QWidget* wizard) {
+    WhenModal("FileDialog", [&rig, &refusal](QWidget* dialog) {
+      auto* name = Child<QLineEdit>(dialog, "fileNameEdit");
+      WhenMessageBox([&refusal](QMessageBox* box) {
+        refusal = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+      });
+      QTest::keyClicks(name, QString::fromStdString(rig.dir.File("missing/kiosk.ini")));
+      QTest::keyClick(name, Qt::Key_Return);
+      EXPECT_TRUE(dialog->isVisible());
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    ClickOn(wizard, "cmdNav(3)");
+    ClickOn(wizard, "cmdEmptyApp");
+    EXPECT_TRUE(wizard->isVisible()) << "the wizard stays on its page";
+    ClickOn(wizard, "cmdNav(1)");
+  });
+  EXPECT_EQ(rig.Run(&real_dialogs), "");
+  EXPECT_TRUE(refusal.contains("does not exist")) << refusal.toStdString();
+  EXPECT_TRUE(rig.opener.opened.empty());
+  EXPECT_TRUE(rig.messages.shown.empty()) << "no failed writes to report";
+  EXPECT_TRUE(ListFiles(rig.dir.path()).empty());
 }
 
 }  // namespace
