@@ -14,13 +14,11 @@ void RegisterComponentCommands(CLI::App& app, CommandResult& result) {
   create->add_option("DEST", *dest, "Configuration file to create (an existing one is replaced)")->required();
   create->add_option("START", *start, "Home page to set")->required();
   create->callback([dest, start, &result] {
-    RecordingFileStore files;
     RecordingProfile profile;
     ComponentServices services;
-    services.files = &files;
     services.profile = &profile;
     if (!SetupOrvex(services).CreateStartFile(*dest, *start))
-      result.exit_code = Fail(*dest, DescribeSystemError(files.last_error));
+      result.exit_code = Fail(*dest, profile.Reason());
     else if (profile.failed)  // the component answers true all the same; a script should know
       result.exit_code = Fail(*dest, "the template was written, but the home page was not: " + profile.Reason());
   });

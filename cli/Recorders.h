@@ -10,19 +10,6 @@
 
 namespace kgh::cli {
 
-class RecordingFileStore final : public FileStore {
- public:
-  ReadStatus Read(const std::string& path, std::string& bytes, int& error) override {
-    return SystemFileStore().Read(path, bytes, error);
-  }
-  bool Replace(const std::string& path, std::string_view bytes, int& error) override {
-    const bool ok = SystemFileStore().Replace(path, bytes, error);
-    if (!ok) last_error = error;
-    return ok;
-  }
-  int last_error = 0;
-};
-
 class RecordingProfile final : public ProfileApi {
  public:
   std::size_t GetSection(std::string_view s, std::size_t n, const std::string& f, std::string& out) override {
@@ -42,6 +29,10 @@ class RecordingProfile final : public ProfileApi {
     return Record(inner_.WriteString(s, k, v, f));
   }
   bool DeleteSection(std::string_view s, const std::string& f) override { return Record(inner_.DeleteSection(s, f)); }
+  bool ReplaceContent(const std::string& f, std::string_view b) override { return Record(inner_.ReplaceContent(f, b)); }
+  void BeginTransaction(const std::string& f) override { inner_.BeginTransaction(f); }
+  bool CommitTransaction(const std::string& f) override { return Record(inner_.CommitTransaction(f)); }
+  void AbandonTransaction(const std::string& f) override { inner_.AbandonTransaction(f); }
   void Flush(const std::string& f) override { inner_.Flush(f); }
   int LastError() const override { return inner_.LastError(); }
 

@@ -4,6 +4,7 @@
 #include "config/CIniFile2.h"
 #include "config/ConfigFormat.h"
 #include "config/IniSyntax.h"
+#include "config/ProfileTransaction.h"
 #include "options/OptionsServices.h"
 #include "options/frmOrvexOptions.h"
 #include "resources/Resources.h"
@@ -44,20 +45,28 @@ void SetupOrvex::SetupOrvexEx(const void*, const std::string& RootPath, const st
 }
 
 void SetupOrvex::EditExistingProject(const std::string& ConfigFile) {
-  CIniFile2 ini(*services_.profile, services_.messages);
-  ini.INIFile = ConfigFile;
-  const PrivateData remembered = ReadPrivateData(ini);
-  ShowOptions(remembered.default_root, ConfigFile, remembered.default_server);
+  if (services_.forms == nullptr) return;  // nowhere to show the dialog: nothing changes
+  frmOrvexOptions form(FormServices());
+  {
+    // The remembered defaults and the dialog's values come from one reading of the file.
+    const ProfileTransaction loading(*services_.profile, ConfigFile);
+    CIniFile2 ini(*services_.profile, services_.messages);
+    ini.INIFile = ConfigFile;
+    const PrivateData remembered = ReadPrivateData(ini);
+    form.Start(remembered.default_root, ConfigFile, remembered.default_server);
+  }
+  services_.forms->ShowOptionsDialog(form);
 }
 
 bool SetupOrvex::CreateStartFile(const std::string& Dest, const std::string& StartFile) {
-  int error = 0;
-  if (!services_.files->Replace(Dest, resources::ConfigurationTemplate(), error)) return false;
+  // The template and its home page reach the disk together.
+  ProfileTransaction creating(*services_.profile, Dest);
+  if (!services_.profile->ReplaceContent(Dest, resources::ConfigurationTemplate())) return false;
   CIniFile2 ini(*services_.profile, services_.messages);
   ini.INIFile = Dest;
   ini.Section = "Browser";
   ini.WriteString("Homepage", StoredValue(StartFile));
-  return true;
+  return creating.Commit();
 }
 
 std::string SetupOrvex::CreateNew() {

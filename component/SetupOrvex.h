@@ -9,7 +9,6 @@
 
 #include "config/ProfileApi.h"
 #include "platform/CBrowseFolder.h"
-#include "platform/FileStore.h"
 #include "platform/HelpService.h"
 #include "platform/MessageBox.h"
 #include "platform/Module1.h"
@@ -26,7 +25,6 @@ struct OptionsServices;
 // The platform services an operation works with. The defaults are the running system's files
 // and no message boxes; front-ends and tests supply their own.
 struct ComponentServices {
-  FileStore* files = &SystemFileStore();
   ProfileApi* profile = &SystemProfileApi();
   MessageBoxService* messages = nullptr;
 

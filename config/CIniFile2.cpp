@@ -40,15 +40,18 @@ bool CIniFile2::WriteString(std::string_view key, std::string_view value) {
   return ok;
 }
 
+void ShowWriteFailure(MessageBoxService* messages, int error) {
+  if (messages == nullptr) return;
+  MessageRequest request;
+  request.text = DescribeSystemError(error);
+  request.icon = MessageIcon::Critical;
+  request.buttons = MessageButtons::Ok;
+  request.title = kApplicationTitle;
+  messages->Show(request);
+}
+
 void CIniFile2::DeleteSection() {
-  if (!profile_.DeleteSection(Section, INIFile) && messages_ != nullptr) {
-    MessageRequest request;
-    request.text = DescribeSystemError(profile_.LastError());
-    request.icon = MessageIcon::Critical;
-    request.buttons = MessageButtons::Ok;
-    request.title = kApplicationTitle;
-    messages_->Show(request);
-  }
+  if (!profile_.DeleteSection(Section, INIFile)) ShowWriteFailure(messages_, profile_.LastError());
   Flush();
 }
 

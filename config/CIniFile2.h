@@ -10,6 +10,10 @@
 
 namespace kgh {
 
+// How a configuration that could not be written is reported: a critical box with the system's
+// text for `error`, titled with the application title. Nothing is shown without `messages`.
+void ShowWriteFailure(MessageBoxService* messages, int error);
+
 class CIniFile2 {
  public:
   // Buffer sizes handed to the profile functions.

@@ -28,7 +28,18 @@ IniDocument IniDocument::Parse(std::string owned) {
     doc.lines_.push_back({bytes.substr(pos, brk - pos), bytes.substr(brk, term_len)});
     pos = brk + term_len;
   }
+  doc.IndexHeaders(0, doc.lines_.size());
   return doc;
+}
+
+void IniDocument::IndexHeaders(std::size_t first, std::size_t end) {
+  auto at = std::lower_bound(headers_.begin(), headers_.end(), first,
+                             [](const Header& h, std::size_t line) { return h.line < line; });
+  for (std::size_t i = first; i < end; ++i) {
+    const IniLineView view = ReadIniLine(lines_[i].text, i == 0);
+    if (view.kind != IniLineKind::Header) continue;
+    at = headers_.insert(at, Header{i, ToUpperAsciiCopy(view.name)}) + 1;
+  }
 }
 
 std::string IniDocument::Serialize() const {
@@ -45,12 +56,10 @@ std::string IniDocument::Serialize() const {
 
 std::optional<IniDocument::Span> IniDocument::FindSection(std::string_view name) const {
   name = TrimIniBlanks(name);
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const IniLineView view = ReadIniLine(lines_[i].text, i == 0);
-    if (view.kind != IniLineKind::Header || !EqualsNoCase(view.name, name)) continue;
-    std::size_t end = i + 1;
-    while (end < lines_.size() && ReadIniLine(lines_[end].text, false).kind != IniLineKind::Header) ++end;
-    return Span{i, end};
+  for (std::size_t h = 0; h < headers_.size(); ++h) {
+    if (!EqualsNoCase(headers_[h].folded_name, name)) continue;
+    const std::size_t end = h + 1 < headers_.size() ? headers_[h + 1].line : lines_.size();
+    return Span{headers_[h].line, end};
   }
   return std::nullopt;
 }
@@ -97,6 +106,21 @@ void IniDocument::InsertLines(std::size_t at, const std::vector<std::string>& te
   added.reserve(texts.size());
   for (const std::string& text : texts) added.push_back({Keep(text), kCrLf});
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
+  for (Header& header : headers_)
+    if (header.line >= at) header.line += texts.size();
+  IndexHeaders(at, at + texts.size());
+}
+
+void IniDocument::EraseLines(std::size_t first, std::size_t end) {
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  std::erase_if(headers_, [first, end](const Header& h) { return h.line >= first && h.line < end; });
+  for (Header& header : headers_)
+    if (header.line >= end) header.line -= end - first;
+  // A line that moves to the top is read as the first line, byte order mark and all.
+  if (first == 0 && !lines_.empty()) {
+    if (!headers_.empty() && headers_.front().line == 0) headers_.erase(headers_.begin());
+    IndexHeaders(0, 1);
+  }
 }
 
 void IniDocument::AppendSection(std::string_view section, const std::vector<std::string>& texts) {
@@ -137,7 +161,7 @@ bool IniDocument::ReplaceSection(std::string_view section, const std::vector<std
   for (std::size_t i = 0; same && i < texts.size(); ++i)
     same = lines_[first + i].text == texts[i] && lines_[first + i].terminator == kCrLf;
   if (same) return false;
-  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  EraseLines(first, end);
   InsertLines(first, texts);
   return true;
 }
@@ -147,8 +171,7 @@ bool IniDocument::RemoveSection(std::string_view section) {
   // into view, and a caller that removes a section to write it anew would inherit them.
   bool removed = false;
   while (const auto span = FindSection(section)) {
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(span->header),
-                 lines_.begin() + static_cast<std::ptrdiff_t>(span->end));
+    EraseLines(span->header, span->end);
     removed = true;
   }
   return removed;

@@ -45,13 +45,22 @@ class IniDocument {
     std::size_t header;  // index of the "[name]" line
     std::size_t end;     // one past the section's last line (the next header or the end)
   };
+  // A header line and its section name folded for comparison: finding a section looks at each
+  // header once instead of reading every line, which keeps large toolbars fast to load and save.
+  struct Header {
+    std::size_t line;
+    std::string folded_name;
+  };
 
   std::optional<Span> FindSection(std::string_view name) const;
   std::optional<std::size_t> FindKey(const Span& span, std::string_view key) const;
   // One past the last line of the section that is not blank (the header when all are).
   std::size_t EndOfContent(const Span& span) const;
   void InsertLines(std::size_t at, const std::vector<std::string>& texts);
+  void EraseLines(std::size_t first, std::size_t end);
   void AppendSection(std::string_view section, const std::vector<std::string>& texts);
+  // Records the headers among lines [first, end) that were just added to `lines_`.
+  void IndexHeaders(std::size_t first, std::size_t end);
 
   std::string_view Keep(std::string text);
 
@@ -59,6 +68,7 @@ class IniDocument {
   // its strings (short ones included) stay valid.
   std::deque<std::string> storage_;
   std::vector<Line> lines_;
+  std::vector<Header> headers_;  // in line order
 };
 
 }  // namespace kgh

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "config/IniDocument.h"
+#include "config/IniScan.h"
 #include "config/IniSyntax.h"
 
 namespace kgh {
@@ -34,6 +35,47 @@ std::vector<std::string> SplitSectionContent(std::string_view content) {
   }
   return lines;
 }
+
+// What a read answers from. Outside a transaction that is the file's bytes as they are now,
+// scanned in one pass for the one value or section asked for: building the whole document would
+// cost several times the reading itself. Within a transaction it is the transaction's content.
+class ReadSource {
+ public:
+  // A file that is missing or cannot be read reads as empty; why it cannot is kept in
+  // `last_error`, as for a write.
+  ReadSource(const FileTransaction* transaction, FileStore& store, const std::string& file, int& last_error)
+      : document_(transaction != nullptr ? &transaction->document() : nullptr) {
+    if (document_ != nullptr) return;
+    int error = 0;
+    const ReadStatus status = store.Read(file, bytes_, error);
+    if (status == ReadStatus::Unreachable || status == ReadStatus::Failed) last_error = error;
+    if (status != ReadStatus::Ok) bytes_.clear();
+  }
+
+  // The value as it stands in the file (trimmed, quotes kept); valid while this source lives.
+  std::optional<std::string_view> Value(std::string_view section, std::string_view key) {
+    if (document_ == nullptr) return ScanValue(bytes_, section, key);
+    found_ = document_->FindValue(section, key);
+    return found_ ? std::optional<std::string_view>(*found_) : std::nullopt;
+  }
+
+  // Appends the section's lines, each followed by one NUL.
+  void AppendSectionText(std::string_view section, std::string& out) const {
+    if (document_ == nullptr) {
+      ScanSectionText(bytes_, section, out);
+      return;
+    }
+    for (const std::string& line : document_->SectionLines(section)) {
+      out += line;
+      out += '\0';
+    }
+  }
+
+ private:
+  const IniDocument* document_;
+  std::string bytes_;
+  std::optional<std::string> found_;
+};
 
 }  // namespace
 
@@ -100,12 +142,7 @@ bool PortableProfile::Store(const std::string& file, const IniDocument& doc) {
 std::size_t PortableProfile::GetSection(std::string_view section, std::size_t size, const std::string& file,
                                         std::string& out) {
   out.clear();
-  IniDocument doc;
-  Load(file, doc);
-  for (const std::string& line : doc.SectionLines(section)) {
-    out += line;
-    out += '\0';
-  }
+  ReadSource(TransactionOn(file), store_, file, last_error_).AppendSectionText(section, out);
   // The buffer holds the text and the NUL that closes the list.
   if (size < 2) out.clear();
   else if (out.size() + 1 > size) out.resize(size - 2);
@@ -114,20 +151,19 @@ std::size_t PortableProfile::GetSection(std::string_view section, std::size_t si
 
 bool PortableProfile::WriteSection(std::string_view section, std::string_view content, const std::string& file) {
   if (!IsWritableSectionName(section)) return Fail(EINVAL);
-  const std::vector<std::string> lines = SplitSectionContent(content);
+  std::vector<std::string> lines = SplitSectionContent(content);
   for (const std::string& line : lines)
     if (!IsWritableSectionLine(line)) return Fail(EINVAL);
-  IniDocument doc;
-  if (Load(file, doc) == Loaded::Failed) return false;
-  return !doc.ReplaceSection(section, lines) || Store(file, doc);
+  return Edit(file, [name = std::string(section), lines = std::move(lines)](IniDocument& doc) {
+    return doc.ReplaceSection(name, lines);
+  });
 }
 
 std::size_t PortableProfile::GetString(std::string_view section, std::string_view key,
                                        std::string_view default_value, std::size_t size, const std::string& file,
                                        std::string& out) {
-  IniDocument doc;
-  Load(file, doc);
-  const auto raw = doc.FindValue(section, key);
+  ReadSource source(TransactionOn(file), store_, file, last_error_);
+  const auto raw = source.Value(section, key);
   out = raw ? std::string(Unquote(*raw)) : std::string(TrimTrailingBlanks(default_value));
   if (const auto nul = out.find('\0'); nul != std::string::npos) out.resize(nul);
   if (size == 0) out.clear();
@@ -137,26 +173,69 @@ std::size_t PortableProfile::GetString(std::string_view section, std::string_vie
 
 int32_t PortableProfile::GetInt(std::string_view section, std::string_view key, int32_t default_value,
                                 const std::string& file) {
-  IniDocument doc;
-  Load(file, doc);
-  const auto raw = doc.FindValue(section, key);
+  ReadSource source(TransactionOn(file), store_, file, last_error_);
+  const auto raw = source.Value(section, key);
   return raw ? ParseProfileInt(Unquote(*raw)) : default_value;
 }
 
 bool PortableProfile::WriteString(std::string_view section, std::string_view key, std::string_view value,
                                   const std::string& file) {
   if (!IsWritableSectionName(section) || !IsWritableKey(key) || !IsWritableValue(value)) return Fail(EINVAL);
-  IniDocument doc;
-  if (Load(file, doc) == Loaded::Failed) return false;
-  return !doc.SetValue(section, key, value) || Store(file, doc);
+  return Edit(file, [name = std::string(section), key = std::string(key), value = std::string(value)](
+                        IniDocument& doc) { return doc.SetValue(name, key, value); });
 }
 
 bool PortableProfile::DeleteSection(std::string_view section, const std::string& file) {
+  // A missing file has no section to remove: nothing changes, and that is no failure.
+  return Edit(file, [name = std::string(section)](IniDocument& doc) { return doc.RemoveSection(name); });
+}
+
+bool PortableProfile::ReplaceContent(const std::string& file, std::string_view bytes) {
+  if (FileTransaction* transaction = TransactionOn(file)) {
+    return transaction->Apply([content = std::string(bytes)](IniDocument& doc) {
+      doc = IniDocument::Parse(content);
+      return true;  // written even when the bytes are the same: the file is made anew
+    }) || Fail(transaction->error());
+  }
+  int error = 0;
+  return store_.Replace(file, bytes, error) || Fail(error);
+}
+
+bool PortableProfile::Edit(const std::string& file, DocumentEdit edit) {
+  if (FileTransaction* transaction = TransactionOn(file))
+    return transaction->Apply(std::move(edit)) || Fail(transaction->error());
   IniDocument doc;
-  const Loaded loaded = Load(file, doc);
-  if (loaded == Loaded::Failed) return false;
-  if (loaded == Loaded::Missing) return true;
-  return !doc.RemoveSection(section) || Store(file, doc);
+  if (Load(file, doc) == Loaded::Failed) return false;
+  return !edit(doc) || Store(file, doc);
+}
+
+FileTransaction* PortableProfile::TransactionOn(const std::string& file) {
+  const auto found = transactions_.find(file);
+  return found == transactions_.end() ? nullptr : found->second.get();
+}
+
+void PortableProfile::BeginTransaction(const std::string& file) {
+  if (FileTransaction* open = TransactionOn(file)) {
+    ++open->depth;
+    return;
+  }
+  transactions_[file] = std::make_unique<FileTransaction>(store_, file);
+}
+
+bool PortableProfile::CommitTransaction(const std::string& file) {
+  const auto found = transactions_.find(file);
+  if (found == transactions_.end()) return true;
+  if (--found->second->depth > 0) return true;  // the outermost transaction writes
+  const std::unique_ptr<FileTransaction> transaction = std::move(found->second);
+  transactions_.erase(found);
+  int error = 0;
+  return transaction->Commit(error) || Fail(error);
+}
+
+void PortableProfile::AbandonTransaction(const std::string& file) {
+  const auto found = transactions_.find(file);
+  if (found == transactions_.end()) return;
+  if (--found->second->depth == 0) transactions_.erase(found);
 }
 
 ProfileApi& SystemProfileApi() {

@@ -40,6 +40,19 @@ class ProfileApi {
   // Removes the section's header and lines. A missing section is no failure.
   virtual bool DeleteSection(std::string_view section, const std::string& file) = 0;
 
+  // Replaces the whole file with `bytes`, creating it when missing.
+  virtual bool ReplaceContent(const std::string& file, std::string_view bytes) = 0;
+
+  // Transactions: the calls for `file` between Begin and Commit read and change its content as
+  // read once at the start, and Commit replaces the file once, so a reader or a crash sees the
+  // file before or after all of them. Transactions on one file nest; only the outermost Commit
+  // writes, and abandoning the outermost drops what the transaction changed. An implementation
+  // without transactions lets every call stand alone, as outside a transaction.
+  virtual void BeginTransaction(const std::string& /*file*/) {}
+  // False when the file could not be replaced; it is then as it was.
+  virtual bool CommitTransaction(const std::string& /*file*/) { return true; }
+  virtual void AbandonTransaction(const std::string& /*file*/) {}
+
   // Asks for cached profile data to reach the disk; `file` empty means every file.
   virtual void Flush(const std::string& file) = 0;
 

@@ -1,5 +1,6 @@
 // Every read operation of the INI layer on arbitrary file bytes and arbitrary names: nothing
-// may crash, hang or hand back text that a caller would mistake for more than one line.
+// may crash, hang or hand back text that a caller would mistake for more than one line, and the
+// reads scanned straight from the bytes answer what the document answers.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "config/CIniFile2.h"
 #include "config/IniDocument.h"
+#include "config/IniScan.h"
 #include "config/PortableProfile.h"
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/MemoryFileStore.h"
@@ -18,8 +20,8 @@ const std::string kFile = "Orvex.INI";
 
 bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
-void CheckSectionReads(PortableProfile& profile, const IniDocument& doc, const std::string& section,
-                       std::size_t small_size) {
+void CheckSectionReads(PortableProfile& profile, const std::string& bytes, const IniDocument& doc,
+                       const std::string& section, std::size_t small_size) {
   std::string whole;
   const std::size_t whole_count = profile.GetSection(section, 1u << 24, kFile, whole);
   Require(whole_count == whole.size(), "section count matches the text delivered");
@@ -34,6 +36,9 @@ void CheckSectionReads(PortableProfile& profile, const IniDocument& doc, const s
     joined += '\0';
   }
   Require(joined == whole, "section read agrees with the document's lines");
+  std::string scanned;
+  ScanSectionText(bytes, section, scanned);
+  Require(scanned == joined, "section scanned from the bytes agrees with the document's lines");
 
   std::string cut;
   const std::size_t cut_count = profile.GetSection(section, small_size, kFile, cut);
@@ -49,9 +54,10 @@ void CheckSectionReads(PortableProfile& profile, const IniDocument& doc, const s
   Require(via_class.size() <= CIniFile2::kSectionBufferSize - 2 || via_class == whole, "class buffer limit");
 }
 
-void CheckKeyReads(PortableProfile& profile, const IniDocument& doc, const std::string& section,
-                   const std::string& key) {
+void CheckKeyReads(PortableProfile& profile, const std::string& bytes, const IniDocument& doc,
+                   const std::string& section, const std::string& key) {
   const auto raw = doc.FindValue(section, key);
+  Require(ScanValue(bytes, section, key) == raw, "value scanned from the bytes agrees with the document");
   if (raw) Require(raw->find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos, "a value is one line");
 
   CIniFile2 ini(profile);
@@ -85,11 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   MemoryFileStore store;
   store.Put(kFile, bytes);
   PortableProfile profile(store);
-  CheckSectionReads(profile, doc, section, small_size);
-  CheckKeyReads(profile, doc, section, key);
+  CheckSectionReads(profile, bytes, doc, section, small_size);
+  CheckKeyReads(profile, bytes, doc, section, key);
   for (const std::string& name : SectionNames(bytes)) {
-    CheckSectionReads(profile, doc, name, small_size);
-    CheckKeyReads(profile, doc, name, key);
+    CheckSectionReads(profile, bytes, doc, name, small_size);
+    CheckKeyReads(profile, bytes, doc, name, key);
   }
   Require(store.Get(kFile) == bytes, "reads never change the file");
   return 0;

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "config/ProfileTransaction.h"
 #include "options/OptionsDialogHost.h"
 #include "options/dlgButton.h"
 
@@ -106,9 +107,12 @@ void frmOrvexOptions::Start(const std::string& RootDir, const std::string& DestD
   txtRoot.text = root_dir_;
   ini_ = std::make_unique<CIniFile2>(*services_.profile, services_.messages);
   ini_->INIFile = config_path_;
-  LoadBrowserSettings();
-  LoadToolbar();
-  LoadDomains();
+  {
+    const ProfileTransaction loading(*services_.profile, config_path_);  // one reading serves every value
+    LoadBrowserSettings();
+    LoadToolbar();
+    LoadDomains();
+  }
   tbsOptions_Click();
 }
 
@@ -216,6 +220,9 @@ BrowserSettings frmOrvexOptions::SettingsFromControls() const {
 
 void frmOrvexOptions::Save() {
   if (!ini_) return;  // never started: there is no file to write
+  // The whole configuration reaches the disk in one replacement: a crash or a reader never
+  // meets half the toolbar or half the allowed domains.
+  ProfileTransaction saving(*services_.profile, config_path_);
   WriteBrowserSettings(*ini_, SettingsFromControls());
   WriteToolbar(*ini_, lstButtons.rows);
   WriteDomains(*ini_, lstDomains.items);
@@ -223,6 +230,7 @@ void frmOrvexOptions::Save() {
   if (!txtServer.text.empty()) def_server_ = txtServer.text;
   if (!txtRoot.text.empty()) root_dir_ = txtRoot.text;
   WritePrivateData(*ini_, {def_server_, root_dir_});
+  if (!saving.Commit()) ShowWriteFailure(services_.messages, services_.profile->LastError());
 }
 
 void frmOrvexOptions::Warn(const std::string& text) {

@@ -1,8 +1,12 @@
 #pragma once
 // Whole-file access for the INI layer. A write replaces the file atomically: readers (the
 // browser) see the old or the new content, never a mixture, and a process killed mid-write
-// leaves one of the two. Behind an interface so that tests can inject faults and a Windows
-// build can use its own replace-file call.
+// leaves one of the two. Where a new file could not keep the old one's owner, group or hard
+// links, the file is rewritten in place with a copy of its previous content kept beside it until
+// the write is complete; should the writer be killed, the store's own reads take that copy for
+// the content until the next write.
+// Behind an interface so that tests can inject faults and a Windows build can use its own
+// replace-file call.
 #include <string>
 #include <string_view>
 
@@ -25,7 +29,8 @@ class FileStore {
 
   // Replaces the file's content with `bytes`, creating the file when it is missing.
   // A file reached through a symbolic link stays a link; its target gets the new content.
-  // The file keeps its permission bits. Returns false with `error` set when nothing changed.
+  // The file keeps its owner, group, permission bits and hard links. Returns false with `error`
+  // set when nothing changed.
   virtual bool Replace(const std::string& path, std::string_view bytes, int& error) = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "config/CIniFile2.h"
 #include "config/ConfigFormat.h"
+#include "config/ProfileTransaction.h"
 #include "wizard/StartPage.h"
 #include "wizard/frmWizard.h"
 
@@ -48,6 +49,9 @@ void frmWizard::BuildNewConfiguration(const std::string& appUrlPath, std::string
   hidden = true;
   if (was_shown) EndModalDisplay();  // the steps below still run to their end
 
+  // The template, the allowed domains and the home page reach the disk in one replacement, before
+  // the options dialog opens on the file.
+  ProfileTransaction building(*services_.profile, config_path);
   if (services_.opener != nullptr) services_.opener->CreateStartFile(config_path, kDefaultStartFile);
   std::string start_page = DetectStartPage(*services_.listing, appDirectory);
 
@@ -61,6 +65,7 @@ void frmWizard::BuildNewConfiguration(const std::string& appUrlPath, std::string
   if (!appUrlPath.empty() && appUrlPath != "/") host += appUrlPath;
   ini.Section = "Browser";
   ini.WriteString("Homepage", "http://" + host + "/" + start_page);
+  if (!building.Commit()) ShowWriteFailure(services_.messages, services_.profile->LastError());
 
   new_config_file_ = config_path;
   if (services_.opener != nullptr) services_.opener->SetupOrvexEx(this, appDirectory, config_path, host);

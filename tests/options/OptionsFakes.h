@@ -3,12 +3,14 @@
 // them, and a configuration held in memory under a Windows path.
 #include <gtest/gtest.h>
 
+#include "component/FormHost.h"
 #include "component/SetupOrvex.h"
 #include "config/PortableProfile.h"
 #include "options/OptionsDialogHost.h"
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
 #include "options/frmOrvexOptions.h"
+#include "wizard/frmWizard.h"
 #include "support/Fakes.h"
 
 namespace kgh::test {
@@ -36,6 +38,23 @@ class FakeDialogHost final : public OptionsDialogHost {
     script(dialog);
     EXPECT_TRUE(closed) << dialog.Caption << " was left open";
     dialog.on_closed = nullptr;
+  }
+};
+
+// Shows the options dialog and the wizard by running a script on them, which must close them.
+class ScriptedFormHost final : public FormHost {
+ public:
+  std::function<void(frmOrvexOptions&)> script;
+  std::function<void(frmWizard&)> wizard_script;
+  std::string opened;  // the dialog's file, root and server when it was last shown, "|"-joined
+  void ShowOptionsDialog(frmOrvexOptions& form) override {
+    opened = form.ConfigPath() + "|" + form.RootDir() + "|" + form.DefServer();
+    if (script) script(form);
+    EXPECT_TRUE(form.unloaded) << "the options dialog was left open";
+  }
+  void ShowWizard(frmWizard& form) override {
+    if (wizard_script) wizard_script(form);
+    EXPECT_TRUE(form.unloaded || form.hidden) << "the wizard was left open";
   }
 };
 
@@ -114,7 +133,7 @@ class OptionsTest : public ::testing::Test {
   PrivateData Remembered() { CIniFile2 ini(profile); return ini.INIFile = path, ReadPrivateData(ini); }
   void WriteTemplate() {
     ASSERT_TRUE(
-        SetupOrvex({.files = &memory, .profile = &profile, .component_dir = ""}).CreateStartFile(path, "default.asp"));
+        SetupOrvex({.profile = &profile, .component_dir = ""}).CreateStartFile(path, "default.asp"));
   }
   std::unique_ptr<frmOrvexOptions> Open(const std::string& root = "", const std::string& server = "") {
     auto form = std::make_unique<frmOrvexOptions>(Services());

@@ -1,29 +1,10 @@
 // The host's road: SetupOrvex's dialog operations on real files, from the call to the bytes.
 #include "OptionsFakes.h"
-#include "component/FormHost.h"
 #include "platform/ComputerName.h"
 #include "support/TempDir.h"
-#include "wizard/frmWizard.h"
 
 namespace kgh::test {
 namespace {
-
-// Shows the options dialog and the wizard by running a script on them, which must close them.
-class ScriptedFormHost final : public FormHost {
- public:
-  std::function<void(frmOrvexOptions&)> script;
-  std::function<void(frmWizard&)> wizard_script;
-  std::string opened;  // the dialog's file, root and server when it was last shown, "|"-joined
-  void ShowOptionsDialog(frmOrvexOptions& form) override {
-    opened = form.ConfigPath() + "|" + form.RootDir() + "|" + form.DefServer();
-    if (script) script(form);
-    EXPECT_TRUE(form.unloaded) << "the options dialog was left open";
-  }
-  void ShowWizard(frmWizard& form) override {
-    if (wizard_script) wizard_script(form);
-    EXPECT_TRUE(form.unloaded || form.hidden) << "the wizard was left open";
-  }
-};
 
 class SetupOrvexRoad : public OptionsTest {
  protected:

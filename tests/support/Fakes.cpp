@@ -30,6 +30,13 @@ std::string ScriptedFileDialogs::ShowFileDialog(const FileDialogRequest& request
 }
 
 ReadStatus MemoryFileStore::Read(const std::string& path, std::string& bytes, int& error) {
+  ++reads;
+  const ReadStatus status = ReadNow(path, bytes, error);
+  if (after_read) after_read();
+  return status;
+}
+
+ReadStatus MemoryFileStore::ReadNow(const std::string& path, std::string& bytes, int& error) {
   const auto it = files.find(path);
   if (it == files.end()) {
     bytes.clear();
@@ -40,7 +47,12 @@ ReadStatus MemoryFileStore::Read(const std::string& path, std::string& bytes, in
   return ReadStatus::Ok;
 }
 
-bool MemoryFileStore::Replace(const std::string& path, std::string_view bytes, int&) {
+bool MemoryFileStore::Replace(const std::string& path, std::string_view bytes, int& error) {
+  if (replace_error != 0) {
+    error = replace_error;
+    return false;
+  }
+  ++replacements;
   files[path] = std::string(bytes);
   return true;
 }

@@ -3,6 +3,7 @@
 // from a queue the test fills, records what the user was shown, and fails the test when asked
 // for more than the script holds.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,8 +32,15 @@ class ScriptedFileDialogs final : public FileDialogService {
 class MemoryFileStore final : public FileStore {
  public:
   std::map<std::string, std::string> files;
+  int reads = 0, replacements = 0;
+  int replace_error = 0;  // when set, every replacement fails with this system error
+  // Runs after each read: another program writing the file at that moment.
+  std::function<void()> after_read;
   ReadStatus Read(const std::string& path, std::string& bytes, int& error) override;
   bool Replace(const std::string& path, std::string_view bytes, int& error) override;
+
+ private:
+  ReadStatus ReadNow(const std::string& path, std::string& bytes, int& error);
 };
 
 }  // namespace kgh::test

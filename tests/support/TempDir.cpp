@@ -9,9 +9,9 @@
 
 namespace kgh::test {
 
-TempDir::TempDir() {
+TempDir::TempDir(const std::filesystem::path& parent) {
   static std::mt19937_64 random{std::random_device{}()};
-  path_ = std::filesystem::temp_directory_path() / ("kgh-test-" + std::to_string(random()));
+  path_ = parent / ("kgh-test-" + std::to_string(random()));
   std::filesystem::create_directories(path_);
 }
 

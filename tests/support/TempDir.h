@@ -8,7 +8,8 @@ namespace kgh::test {
 
 class TempDir {
  public:
-  TempDir();
+  // A fresh folder in `parent`, the system's folder for temporary files unless given.
+  explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

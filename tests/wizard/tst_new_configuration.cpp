@@ -45,6 +45,7 @@ TEST(BuildNewConfiguration, WritesTheHomePageAndDomainsAndOpensTheFileOnTheAppli
     rig.Load(nullptr, c.flavour).BuildNewConfiguration(c.url_path, c.app_dir);
 
     EXPECT_EQ(rig.files.files[c.chosen], ExpectedFile("http://" + c.server + "/" + c.start_file, c.computer));
+    EXPECT_EQ(rig.files.replacements, 1) << "template, domains and home page in one replacement";
     EXPECT_EQ(rig.dialogs.requests.at(0).initial_dir, c.app_dir.empty() ? "" : c.folder);
     EXPECT_EQ(rig.opener.opened, std::vector<std::string>{c.folder + " " + c.chosen + " " + c.server});
   }

@@ -1,0 +1,106 @@
+// One user action, one replacement of the file: opening reads the configuration once, OK and
+// the public class's writes replace it once, a save keeps what another program wrote meanwhile,
+// and a save that cannot be written leaves the file as it was and says why.
+#include <cerrno>
+
+#include "OptionsFakes.h"
+#include "platform/FileStore.h"
+
+namespace kgh::test {
+namespace {
+
+class SaveTransactions : public OptionsTest {
+ protected:
+  // The public class on the same in-memory file, showing the dialog through `forms`.
+  SetupOrvex Component() {
+    return SetupOrvex({.profile = &profile, .messages = &messages, .forms = &forms, .options_host = &host,
+                       .flavour = PathFlavour::Windows,
+                       .file_attributes = [this](const std::string& p) { return p == path ? 0x80 : -1; },
+                       .component_dir = ""});
+  }
+  // Reads and replacements of the file during `action`.
+  std::pair<int, int> Counted(const std::function<void()>& action) {
+    const int reads = memory.reads, replacements = memory.replacements;
+    action();
+    return {memory.reads - reads, memory.replacements - replacements};
+  }
+  // The user's edits in the dialog: a home page, a removed user button (the others are
+  // renumbered) and a new domain.
+  static void Edit(frmOrvexOptions& form) {
+    form.txtHome.text = "http://kiosk/start.htm";
+    form.lstButtons.rows.erase(form.lstButtons.rows.begin());
+    form.lstDomains.items.push_back("http://intranet.example");
+  }
+  ScriptedFormHost forms;
+  const std::vector<std::string> kButtons = {"[Toolbar]", "User1=a.htm", "User2=b.htm", "User3=c.htm",
+                                             "[User1]", "Caption=A", "[User2]", "Caption=B", "_Sub=s.htm",
+                                             "[User3]", "Caption=C", "[Domains]", "javascript:"};
+};
+
+TEST_F(SaveTransactions, EachUserActionReadsOnceAndReplacesTheFileOnce) {
+  File() = IniText(kButtons);
+  forms.script = [](frmOrvexOptions& form) { Edit(form), form.cmdOK_Click(); };
+  // (what, reads, replacements): a save reads at its start and once more to see whether
+  // another program wrote the file meanwhile.
+  struct Case { const char* what; std::function<void()> action; std::pair<int, int> counted; };
+  const Case cases[] = {
+      {"opening the dialog", [this] { Open(); }, {1, 0}},
+      {"opening and OK", [this] { Component().Setup(nullptr, "", "C:\\Cfg"); }, {3, 1}},
+      {"editing with the remembered defaults, and OK",
+       [this] { Component().EditExistingProject(path); }, {3, 1}},
+      {"a configuration from the template", [this] { Component().CreateStartFile(path, "index.htm"); }, {2, 1}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Counted(c.action), c.counted) << c.what;
+
+  // Two saves settle the sections in the order this saver writes them; a third changes nothing.
+  forms.script = [](frmOrvexOptions& form) { form.cmdOK_Click(); };
+  Component().Setup(nullptr, "", "C:\\Cfg");
+  Component().Setup(nullptr, "", "C:\\Cfg");
+  const std::string saved = File();
+  EXPECT_EQ(Counted([this] { Component().Setup(nullptr, "", "C:\\Cfg"); }).second, 0)
+      << "a save that changes nothing leaves the file untouched";
+  EXPECT_EQ(File(), saved);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SaveTransactions, WhatAnotherProgramWroteDuringTheSaveSurvivesIt) {
+  const std::string theirs = IniText({"[Kiosk]", "Terminal=7"});
+  // The same save when the other program's section was there from the start.
+  File() = IniText(kButtons) + theirs;
+  auto form = Open();
+  Edit(*form), form->cmdOK_Click();
+  const std::string expected = File();
+
+  File() = IniText(kButtons);
+  form = Open();
+  Edit(*form);
+  memory.after_read = [this, &theirs] {  // writes once the save has read the file
+    memory.after_read = nullptr;
+    File() += theirs;
+  };
+  form->cmdOK_Click();
+  EXPECT_EQ(File(), expected);
+  EXPECT_EQ(memory.replacements, 2);
+}
+
+TEST_F(SaveTransactions, ASaveThatCannotBeWrittenLeavesTheFileAndSaysWhyOnce) {
+  File() = IniText(kButtons);
+  const std::string before = File();
+  auto form = Open();
+  Edit(*form);
+  memory.replace_error = ENOSPC;
+  form->cmdOK_Click();
+  EXPECT_EQ(File(), before);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, DescribeSystemError(ENOSPC));
+  EXPECT_EQ(messages.shown[0].title, "Pallix Setup");
+  EXPECT_TRUE(form->unloaded) << "the dialog closes as after any OK";
+
+  messages.shown.clear();
+  EXPECT_FALSE(Component().CreateStartFile(path, "index.htm"));
+  EXPECT_EQ(File(), before);
+  EXPECT_TRUE(messages.shown.empty()) << "the public class reports through its result";
+}
+
+}  // namespace
+}  // namespace kgh::test
