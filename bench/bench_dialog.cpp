@@ -45,12 +45,14 @@ class OffscreenHost final : public kgh::OptionsDialogHost {
 
 // A configuration as the dialog saves it: user sections numbered as its saver numbers them (a
 // sub-entry takes a number too), so a save rewrites the same sections and the file keeps its size.
+// The [Toolbar] addresses are short, so that a thousand buttons fit the 16381 characters a
+// section read returns and the dialog shows every one of them.
 std::string MakeConfig(int buttons) {
   std::string toolbar = "[Toolbar]\r\nBack=1\r\nFwd=1\r\nSep\r\nHome=1\r\n";
   std::string users;
   for (int n = 1; n <= buttons; ++n) {
     const std::string key = "User" + std::to_string(2 * n - 1);
-    toolbar += key + "=http://server/pages/page" + std::to_string(n) + ".htm\r\n";
+    toolbar += key + "=p" + std::to_string(n) + "\r\n";
     users += "[" + key + "]\r\nCaption=Button " + std::to_string(n) + "\r\nBitmap=img/button" + std::to_string(n) +
              ".bmp\r\n_Entry " + std::to_string(n) + "=http://server/pages/entry" + std::to_string(n) + ".htm\r\n";
   }

@@ -46,7 +46,7 @@ class CopyOfPrevious {
       error = errno;
       return false;
     }
-    path_ = CopyNameOf(temporary);
+    path_ = CopyPathOf(target);
     if (flock(fd_, LOCK_EX) == 0 && ShareLike(fd_, file) && WriteAll(fd_, previous) && fsync(fd_) == 0 &&
         rename(temporary.c_str(), path_.c_str()) == 0) {
       SyncFolderOf(target);

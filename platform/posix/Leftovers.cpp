@@ -17,14 +17,8 @@
 namespace kgh::posix {
 namespace {
 
-enum class LeftoverKind { Temporary, Copy };
-
 constexpr int kNameAttempts = 16;
 constexpr std::string_view kTemporarySuffix = ".tmp", kCopySuffix = ".bak";
-
-std::string_view SuffixOf(LeftoverKind kind) {
-  return kind == LeftoverKind::Temporary ? kTemporarySuffix : kCopySuffix;
-}
 
 std::string TemporaryNameFor(const std::string& target) {
   static std::mt19937_64 random{std::random_device{}()};
@@ -35,8 +29,9 @@ std::string TemporaryNameFor(const std::string& target) {
          std::string(kTemporarySuffix);
 }
 
-// The id of the process that made `entry`, if it is ".<name>.<pid>.<number><suffix>".
-std::optional<pid_t> WriterOf(std::string_view entry, const std::string& name, std::string_view suffix) {
+// The id of the process that made `entry`, if it is ".<name>.<pid>.<number>.tmp".
+std::optional<pid_t> WriterOf(std::string_view entry, const std::string& name) {
+  constexpr std::string_view suffix = kTemporarySuffix;
   const std::string prefix = "." + name + ".";
   if (entry.size() <= prefix.size() + suffix.size() || !entry.starts_with(prefix) || !entry.ends_with(suffix))
     return std::nullopt;
@@ -50,36 +45,18 @@ std::optional<pid_t> WriterOf(std::string_view entry, const std::string& name, s
 
 bool ProcessIsGone(pid_t pid) { return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH; }
 
-// A rewrite holds a lock on its copy for as long as the copy bears its name, and the system
-// releases it however the writer ends. Unlike a process id, which a new process may take while
-// the copy waits for the next write, a lock is never reused; the id is the fallback where the
-// copy cannot be opened or locked.
-bool CopyIsAbandoned(const std::string& path, pid_t writer) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ProcessIsGone(writer);
-  const bool gone = flock(fd, LOCK_SH | LOCK_NB) == 0 || (errno != EWOULDBLOCK && ProcessIsGone(writer));
-  close(fd);
-  return gone;
-}
-
-// Paths of the leftovers of `kind` beside `target` whose writers are gone.
-std::vector<std::string> AbandonedLeftoversOf(const std::string& target, LeftoverKind kind) {
+// Paths of the temporary files beside `target` whose writers are gone.
+std::vector<std::string> AbandonedTemporariesOf(const std::string& target) {
   std::vector<std::string> found;
   const std::string dir = ParentOf(target), name = NameOf(target);
   DIR* listing = opendir(dir.c_str());
   if (listing == nullptr) return found;
   while (const dirent* entry = readdir(listing)) {
-    const auto writer = WriterOf(entry->d_name, name, SuffixOf(kind));
-    if (!writer) continue;
-    const std::string path = dir + "/" + entry->d_name;
-    if (kind == LeftoverKind::Copy ? CopyIsAbandoned(path, *writer) : ProcessIsGone(*writer)) found.push_back(path);
+    const auto writer = WriterOf(entry->d_name, name);
+    if (writer && ProcessIsGone(*writer)) found.push_back(dir + "/" + entry->d_name);
   }
   closedir(listing);
   return found;
-}
-
-bool OlderThan(const struct timespec& a, const struct timespec& b) {
-  return a.tv_sec != b.tv_sec ? a.tv_sec < b.tv_sec : a.tv_nsec < b.tv_nsec;
 }
 
 }  // namespace
@@ -96,29 +73,26 @@ int CreateTemporary(const std::string& target, std::string& path) {
   return fd;
 }
 
-std::string CopyNameOf(const std::string& temporary) {
-  return temporary.substr(0, temporary.size() - kTemporarySuffix.size()).append(kCopySuffix);
+std::string CopyPathOf(const std::string& target) {
+  const auto slash = target.find_last_of('/');
+  const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  return dir + "." + NameOf(target) + std::string(kCopySuffix);
 }
 
 std::optional<std::string> AbandonedCopyOf(const std::string& target) {
-  // A rewrite that finds an abandoned copy keeps it rather than make its own, so there is one.
-  // Should there be several, the one made first holds the content from before any of them began.
-  std::optional<std::string> oldest;
-  struct timespec oldest_time {};
-  for (const std::string& copy : AbandonedLeftoversOf(target, LeftoverKind::Copy)) {
-    struct stat st {};
-    if (stat(copy.c_str(), &st) != 0) continue;
-    if (!oldest || OlderThan(st.st_mtim, oldest_time)) {
-      oldest = copy;
-      oldest_time = st.st_mtim;
-    }
-  }
-  return oldest;
+  // The writer holds the copy's lock for as long as the copy bears its name, and the system
+  // releases it however the writer ends; unlike a process id, a lock is never reused.
+  std::string path = CopyPathOf(target);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  const bool abandoned = flock(fd, LOCK_SH | LOCK_NB) == 0;
+  close(fd);
+  return abandoned ? std::optional<std::string>(std::move(path)) : std::nullopt;
 }
 
 void RemoveAbandonedLeftovers(const std::string& target) {
-  for (const LeftoverKind kind : {LeftoverKind::Temporary, LeftoverKind::Copy})
-    for (const std::string& leftover : AbandonedLeftoversOf(target, kind)) (void)unlink(leftover.c_str());
+  for (const std::string& leftover : AbandonedTemporariesOf(target)) (void)unlink(leftover.c_str());
+  if (const auto copy = AbandonedCopyOf(target)) (void)unlink(copy->c_str());
 }
 
 }  // namespace kgh::posix
