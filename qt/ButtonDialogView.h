@@ -5,7 +5,7 @@
 
 #include "options/dlgButton.h"
 #include "qt/ControlWidgets.h"
-#include "qt/Dispatcher.h"
+#include "forms/Dispatcher.h"
 
 class QComboBox;
 class QGridLayout;
@@ -35,7 +35,7 @@ class ButtonDialogView final : public QDialog {
   void Render();
 
   dlgButton& form_;
-  Dispatcher dispatch_;
+  forms::Dispatcher dispatch_;
   ControlWidgets controls_;
   QLabel* type_heading_ = nullptr;
   QLabel* custom_heading_ = nullptr;

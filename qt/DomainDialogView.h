@@ -4,7 +4,7 @@
 
 #include "options/dlgDomain.h"
 #include "qt/ControlWidgets.h"
-#include "qt/Dispatcher.h"
+#include "forms/Dispatcher.h"
 
 class QComboBox;
 class QLabel;
@@ -28,7 +28,7 @@ class DomainDialogView final : public QDialog {
   void Render();
 
   dlgDomain& form_;
-  Dispatcher dispatch_;
+  forms::Dispatcher dispatch_;
   ControlWidgets controls_;
   QLabel* label_ = nullptr;
   QComboBox* domain_ = nullptr;

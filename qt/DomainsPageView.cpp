@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kDomainsHeading = 1;
 }
 
-DomainsPageView::DomainsPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls,
+DomainsPageView::DomainsPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls,
                                  QWidget* parent)
     : OptionsPage(form, dispatch, controls, parent) {
   setObjectName(QStringLiteral("picOptions(1)"));

@@ -11,7 +11,7 @@ namespace kgh::qt {
 
 class DomainsPageView final : public OptionsPage {
  public:
-  DomainsPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
+  DomainsPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
   void Render() override;
 
  private:

@@ -12,7 +12,7 @@
 #include <QListWidget>
 #include <QPalette>
 
-#include "qt/Dispatcher.h"
+#include "forms/Dispatcher.h"
 #include "qt/QtText.h"
 
 namespace kgh::qt {
@@ -131,7 +131,7 @@ void OnFocusIn(QWidget* widget, std::function<void()> handler) {
   widget->installEventFilter(new FocusInFilter(widget, std::move(handler)));
 }
 
-void BindTextBox(QLineEdit* box, forms::TextBox& control, Dispatcher& dispatch, std::function<void()> got_focus) {
+void BindTextBox(QLineEdit* box, forms::TextBox& control, forms::Dispatcher& dispatch, std::function<void()> got_focus) {
   QObject::connect(box, &QLineEdit::textEdited, box, [&dispatch, &control](const QString& text) {
     dispatch([&control, text] { control.text = FromQ(text); });
   });

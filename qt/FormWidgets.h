@@ -16,9 +16,12 @@ class QLineEdit;
 class QListWidget;
 class QWidget;
 
+namespace kgh::forms {
+class Dispatcher;
+}  // namespace kgh::forms
+
 namespace kgh::qt {
 
-class Dispatcher;
 
 void RenderControl(QWidget* widget, const forms::Control& control);
 void RenderLabel(QLabel* widget, const forms::Label& label);
@@ -39,7 +42,7 @@ void OnFocusIn(QWidget* widget, std::function<void()> handler);
 
 // Text typed into `box` goes into the form's text box at once. With `got_focus`, the box taking
 // the focus runs that handler through `dispatch`, then shows the selection the form set.
-void BindTextBox(QLineEdit* box, forms::TextBox& control, Dispatcher& dispatch,
+void BindTextBox(QLineEdit* box, forms::TextBox& control, forms::Dispatcher& dispatch,
                  std::function<void()> got_focus = {});
 
 // A form sees keys before its controls do: `window` filters its own events and every child's.

@@ -20,7 +20,7 @@ constexpr std::size_t kPagesHeading = 0, kDefaultsHeading = 2;
 
 }  // namespace
 
-GeneralPageView::GeneralPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls,
+GeneralPageView::GeneralPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls,
                                  QWidget* parent)
     : OptionsPage(form, dispatch, controls, parent) {
   setObjectName(QStringLiteral("picOptions(0)"));

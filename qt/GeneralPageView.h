@@ -10,7 +10,7 @@ namespace kgh::qt {
 
 class GeneralPageView final : public OptionsPage {
  public:
-  GeneralPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
+  GeneralPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
   void Render() override;
 
  private:

@@ -10,7 +10,7 @@
 #include "options/OptionsDialogHost.h"
 #include "options/frmOrvexOptions.h"
 #include "qt/ControlWidgets.h"
-#include "qt/Dispatcher.h"
+#include "forms/Dispatcher.h"
 
 class QPushButton;
 class QStackedWidget;
@@ -42,7 +42,7 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   void Render();
 
   frmOrvexOptions& form_;
-  Dispatcher dispatch_;
+  forms::Dispatcher dispatch_;
   ControlWidgets controls_;
   // The controls of the entry dialog shown over this one, which the entry dialogs' own focus
   // requests reach through this host.

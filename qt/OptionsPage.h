@@ -5,7 +5,7 @@
 
 #include "options/frmOrvexOptions.h"
 #include "qt/ControlWidgets.h"
-#include "qt/Dispatcher.h"
+#include "forms/Dispatcher.h"
 
 class QLabel;
 
@@ -13,7 +13,7 @@ namespace kgh::qt {
 
 class OptionsPage : public QWidget {
  public:
-  OptionsPage(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
+  OptionsPage(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
       : QWidget(parent), form_(form), dispatch_(dispatch), controls_(controls) {}
 
   virtual void Render() = 0;
@@ -23,7 +23,7 @@ class OptionsPage : public QWidget {
   QWidget* MakeHeading(QLabel* heading);
 
   frmOrvexOptions& form_;
-  Dispatcher& dispatch_;
+  forms::Dispatcher& dispatch_;
   ControlWidgets& controls_;
 };
 

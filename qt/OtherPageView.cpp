@@ -12,7 +12,7 @@
 
 namespace kgh::qt {
 
-OtherPageView::OtherPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
+OtherPageView::OtherPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
     : OptionsPage(form, dispatch, controls, parent) {
   setObjectName(QStringLiteral("picOptions(3)"));
   engine_frame_ = new QGroupBox(this);

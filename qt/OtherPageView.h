@@ -12,7 +12,7 @@ namespace kgh::qt {
 
 class OtherPageView final : public OptionsPage {
  public:
-  OtherPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
+  OtherPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
   void Render() override;
 
  private:

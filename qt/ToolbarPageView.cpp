@@ -35,7 +35,7 @@ constexpr ArrowButton kArrows[] = {
 
 }  // namespace
 
-ToolbarPageView::ToolbarPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls,
+ToolbarPageView::ToolbarPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls,
                                  QWidget* parent)
     : OptionsPage(form, dispatch, controls, parent) {
   setObjectName(QStringLiteral("picOptions(2)"));

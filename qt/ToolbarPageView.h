@@ -16,7 +16,7 @@ class ToolbarPreview;
 
 class ToolbarPageView final : public OptionsPage {
  public:
-  ToolbarPageView(frmOrvexOptions& form, Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
+  ToolbarPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
   void Render() override;
 
  private:

@@ -5,7 +5,7 @@
 // unloads (Cancel) or hides itself (a configuration is being built), which ends its exec().
 #include <QDialog>
 
-#include "qt/Dispatcher.h"
+#include "forms/Dispatcher.h"
 #include "qt/wizard/WizardWidgets.h"
 #include "wizard/frmWizard.h"
 
@@ -31,7 +31,7 @@ class WizardView final : public QDialog {
   void RenderNavigation();
 
   frmWizard& form_;
-  Dispatcher dispatch_;
+  forms::Dispatcher dispatch_;
   WizardWidgets widgets_;
 };
 

@@ -1,10 +1,10 @@
 #pragma once
-// The one road from a user event to the form: run the form's handler, then draw the form's new
-// state. Widgets emit signals while they are being drawn too; those must not reach the form
-// again, so events that arrive during rendering are dropped.
+// The one road from a user event to the form, for every front-end: run the form's handler, then
+// draw the form's new state. Widgets emit signals while they are being drawn too; those must not
+// reach the form again, so events that arrive during rendering are dropped.
 #include <functional>
 
-namespace kgh::qt {
+namespace kgh::forms {
 
 class Dispatcher {
  public:
@@ -31,4 +31,4 @@ class Dispatcher {
   bool rendering_ = false;
 };
 
-}  // namespace kgh::qt
+}  // namespace kgh::forms
