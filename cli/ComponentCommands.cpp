@@ -16,7 +16,7 @@ void RegisterComponentCommands(CLI::App& app, CommandResult& result) {
   create->callback([dest, start, &result] {
     RecordingProfile profile;
     ComponentServices services;
-    services.profile = &profile;
+    services.options.profile = &profile;
     if (!SetupOrvex(services).CreateStartFile(*dest, *start))
       result.exit_code = Fail(*dest, profile.Reason());
     else if (profile.failed)  // the component answers true all the same; a script should know

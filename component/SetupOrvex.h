@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "config/ProfileApi.h"
+#include "options/OptionsServices.h"
 #include "platform/CBrowseFolder.h"
 #include "platform/HelpService.h"
 #include "platform/MessageBox.h"
@@ -20,26 +21,16 @@ namespace kgh {
 
 class FormHost;
 class OptionsDialogHost;
-struct OptionsServices;
 
-// The platform services an operation works with. The defaults are the running system's files
-// and no message boxes; front-ends and tests supply their own.
+// The platform services an operation works with: the options dialog's, handed to each dialog as
+// they are, and the hosts that show the dialog and the wizard. The defaults are the running
+// system's files and no message boxes; front-ends and tests supply their own.
 struct ComponentServices {
-  ProfileApi* profile = &SystemProfileApi();
-  MessageBoxService* messages = nullptr;
+  OptionsServices options;
 
-  // For the options dialog. Without a form host the dialog cannot be shown, and the
-  // operations that open it return at once, leaving the file as it was.
+  // Without a form host the dialogs cannot be shown, and the operations that open them return
+  // at once, leaving the file as it was.
   FormHost* forms = nullptr;
-  OptionsDialogHost* options_host = nullptr;  // the view may also attach its own when shown
-  FileDialogService* file_dialogs = nullptr;
-  FolderBrowserService* folder_browser = nullptr;
-  HelpService* help = nullptr;
-  PathFlavour flavour = NativePathFlavour();
-  std::function<int32_t(const std::string&)> file_attributes = FileAttributes;
-  std::string component_dir;  // where the help file "Pallix.chm" lies
-  int screen_width = 0;       // twips, for centring the dialog; 0 leaves it to the view
-  int screen_height = 0;
 
   // For the wizard: hourglass and pop-up menu. Where the virtual directories, the registry,
   // the folder listing and the computer name come from is the running system's.
@@ -78,7 +69,6 @@ class SetupOrvex final : public ConfigurationOpener {
   bool Compile(const std::string& SrcDir, const std::string& DORProjectFile, const std::string& DestDir);
 
  private:
-  OptionsServices FormServices() const;
   void ShowOptions(const std::string& RootDir, const std::string& DestDir, const std::string& DefServer);
 
   ComponentServices services_;

@@ -32,7 +32,7 @@ struct OptionsServices {
   std::function<int32_t(const std::string&)> file_attributes = FileAttributes;
 
   // The folder the component was loaded from; the help file lies there.
-  std::string component_dir;
+  std::string component_dir = {};  // initialised here, so that designated initialisers may omit it
 
   // The screen size in twips, for centring the options dialog; 0 leaves placement to the view.
   int screen_width = 0;

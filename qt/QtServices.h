@@ -15,12 +15,12 @@ class QtServices {
   // The component's services with the Qt dialogs, the Qt form host and the help file's folder.
   ComponentServices Component() {
     ComponentServices services;
-    services.messages = &messages_;
+    services.options.messages = &messages_;
+    services.options.file_dialogs = &file_dialogs_;
+    services.options.folder_browser = &folder_browser_;
+    services.options.help = &help_;
+    services.options.component_dir = ModuleDirectory();
     services.forms = &forms_;
-    services.file_dialogs = &file_dialogs_;
-    services.folder_browser = &folder_browser_;
-    services.help = &help_;
-    services.component_dir = ModuleDirectory();
     services.wizard_host = &wizard_host_;
     return services;
   }

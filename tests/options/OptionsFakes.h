@@ -125,15 +125,14 @@ class OptionsTest : public ::testing::Test {
 
   OptionsServices Services() {  // "C:\Cfg" names a folder
     return {.profile = &profile, .messages = &messages, .file_dialogs = &files, .host = &host,
-            .flavour = PathFlavour::Windows, .file_attributes = [](const std::string&) { return -1; },
-            .component_dir = ""};
+            .flavour = PathFlavour::Windows, .file_attributes = [](const std::string&) { return -1; }};
   }
   std::string& File() { return memory.files[path]; }
   // The root and server the file remembers.
   PrivateData Remembered() { CIniFile2 ini(profile); return ini.INIFile = path, ReadPrivateData(ini); }
   void WriteTemplate() {
     ASSERT_TRUE(
-        SetupOrvex({.profile = &profile, .component_dir = ""}).CreateStartFile(path, "default.asp"));
+        SetupOrvex({.options = {.profile = &profile}}).CreateStartFile(path, "default.asp"));
   }
   std::unique_ptr<frmOrvexOptions> Open(const std::string& root = "", const std::string& server = "") {
     auto form = std::make_unique<frmOrvexOptions>(Services());

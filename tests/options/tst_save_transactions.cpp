@@ -13,10 +13,9 @@ class SaveTransactions : public OptionsTest {
  protected:
   // The public class on the same in-memory file, showing the dialog through `forms`.
   SetupOrvex Component() {
-    return SetupOrvex({.profile = &profile, .messages = &messages, .forms = &forms, .options_host = &host,
-                       .flavour = PathFlavour::Windows,
-                       .file_attributes = [this](const std::string& p) { return p == path ? 0x80 : -1; },
-                       .component_dir = ""});
+    OptionsServices options = Services();
+    options.file_attributes = [this](const std::string& p) { return p == path ? 0x80 : -1; };
+    return SetupOrvex({.options = options, .forms = &forms});
   }
   // Reads and replacements of the file during `action`.
   std::pair<int, int> Counted(const std::function<void()>& action) {

@@ -11,8 +11,7 @@ class SetupOrvexRoad : public OptionsTest {
   TempDir dir;
   ScriptedFormHost forms;
   SetupOrvex Component() {
-    return SetupOrvex(
-        {.messages = &messages, .forms = &forms, .options_host = &host, .file_dialogs = &files, .component_dir = ""});
+    return SetupOrvex({.options = {.messages = &messages, .file_dialogs = &files, .host = &host}, .forms = &forms});
   }
 };
 

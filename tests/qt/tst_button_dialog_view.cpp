@@ -13,7 +13,7 @@ TEST(ButtonDialogView, KindKeysGreyTheUserFieldsOkWaitsForTheFormBrowseFillsTheA
   UseApplication();
   ScriptedMessageBoxes messages;
   ScriptedFileDialogs files;
-  dlgButton dialog(OptionsServices{.messages = &messages, .file_dialogs = &files, .component_dir = {}});
+  dlgButton dialog(OptionsServices{.messages = &messages, .file_dialogs = &files});
   dialog.RootDir = "/srv/web";
   dialog.DefServer = "intranet:8080";
   dialog.StartAddNew();

@@ -26,7 +26,7 @@ class OptionsViewTest : public ::testing::Test {
     view.reset();
     WriteBytes(dir.File("Orvex.INI"), ini);
     form = std::make_unique<frmOrvexOptions>(
-        OptionsServices{.messages = &messages, .file_dialogs = &files, .component_dir = {}});
+        OptionsServices{.messages = &messages, .file_dialogs = &files});
     form->Start(root, dir.File("Orvex.INI"), "devbox:8080/");
     view = std::make_unique<qt::OptionsDialogView>(*form);
     view->show();

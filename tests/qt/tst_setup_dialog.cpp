@@ -41,7 +41,7 @@ class SetupDialogTest : public ::testing::Test {
     UseApplication();
     std::filesystem::create_directories(root);
     component =
-        std::make_unique<SetupOrvex>(ComponentServices{.messages = &messages, .forms = &host, .component_dir = {}});
+        std::make_unique<SetupOrvex>(ComponentServices{.options = {.messages = &messages}, .forms = &host});
     ASSERT_TRUE(component->CreateStartFile(config, "start.htm"));
   }
 

@@ -121,7 +121,7 @@ struct WizardRig {
   PortableProfile profile{files};
   ScriptedPlatform platform;
   VirtualDirectorySource* web_server = nullptr;  // a real source of applications instead of `platform`
-  RecordingOpener opener{ComponentServices{.profile = &profile, .component_dir = {}}};
+  RecordingOpener opener{ComponentServices{.options = {.profile = &profile}}};
   int closed_count = 0;
   std::unique_ptr<frmWizard> wizard;
 };
