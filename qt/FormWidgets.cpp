@@ -114,9 +114,9 @@ void RenderListBox(QListWidget* widget, const forms::ListBox& list) {
   else widget->setCurrentRow(list.list_index, QItemSelectionModel::ClearAndSelect);
 }
 
-int SelectedRow(const QListWidget* widget) {
-  const QList<QListWidgetItem*> selected = widget->selectedItems();
-  return selected.isEmpty() ? -1 : widget->row(selected.first());
+int SelectedRow(const QAbstractItemView* view) {
+  const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void ApplySelection(QLineEdit* widget, const forms::EditText& edit) {

@@ -9,6 +9,7 @@
 #include "forms/Controls.h"
 
 class QAbstractButton;
+class QAbstractItemView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -31,8 +32,8 @@ void RenderTextBox(QLineEdit* widget, const forms::TextBox& box);
 void RenderComboBox(QComboBox* widget, const forms::ComboBox& combo);
 // Shows the form's selected entry as the list's selection; the current row is left to Qt.
 void RenderListBox(QListWidget* widget, const forms::ListBox& list);
-// The selected entry's row, -1 when none is selected.
-int SelectedRow(const QListWidget* widget);
+// The selected row of a list or of a list view's top level, -1 when none is selected.
+int SelectedRow(const QAbstractItemView* view);
 
 // The selection the form set, shown in `widget` (a text box, or an editable combo's edit field).
 void ApplySelection(QLineEdit* widget, const forms::EditText& edit);

@@ -98,17 +98,12 @@ int ToolbarPageView::RowOf(QTreeWidgetItem* item) const {
   return item != nullptr ? list_->indexOfTopLevelItem(item) : -1;
 }
 
-int ToolbarPageView::SelectedRow() const {
-  const QList<QTreeWidgetItem*> selected = list_->selectedItems();
-  return selected.isEmpty() ? -1 : RowOf(selected.first());
-}
-
 void ToolbarPageView::Connect() {
   // The form's selected row is the row the user selected, never merely Qt's current row: taking
   // the focus makes the first row current without selecting it. A click, even on the row already
   // selected, or a keyboard move in the list is the form's ItemClick.
   const auto item_click = [this] {
-    const int row = SelectedRow();
+    const int row = SelectedRow(list_);
     dispatch_([this, row] {
       form_.lstButtons.selected = row;
       if (row >= 0) form_.lstButtons_ItemClick(row);
@@ -138,7 +133,7 @@ void ToolbarPageView::RenderRows() {
     item->setData(kCaptionColumn, Qt::UserRole, row.tag);
   }
   const int selected = form_.lstButtons.selected;
-  if (SelectedRow() != selected) {
+  if (SelectedRow(list_) != selected) {
     if (selected < 0 || selected >= count) list_->clearSelection();
     else list_->setCurrentItem(list_->topLevelItem(selected), 0, QItemSelectionModel::ClearAndSelect);
   }

@@ -26,7 +26,6 @@ class ToolbarPageView final : public OptionsPage {
   void RenderRows();
   void RenderPreview();
   int RowOf(QTreeWidgetItem* item) const;
-  int SelectedRow() const;  // -1: none
 
   QLabel* heading_ = nullptr;
   QTreeWidget* list_ = nullptr;

@@ -35,12 +35,17 @@ void Choose(QWidget* dialog, const QString& name) {
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
-// Answers the next message box with `button` and remembers its text.
-void Answer(QMessageBox::StandardButton button, QString* text) {
-  WhenMessageBox([button, text](QMessageBox* box) {
-    *text = box->text();
+// Chooses `name`, which the dialog must refuse with a message box: answers it with `button` and
+// returns its text.
+QString Refused(QWidget* dialog, const QString& name, QMessageBox::StandardButton button) {
+  QString text;
+  WhenMessageBox([button, &text](QMessageBox* box) {
+    text = box->text();
     QTest::mouseClick(box->button(button), Qt::LeftButton);
   });
+  Choose(dialog, name);
+  EXPECT_TRUE(dialog->isVisible()) << name.toStdString() << " was taken";
+  return text;
 }
 
 TEST_F(PlatformDialogsTest, OpenModeShowsTheRequestAndChoosesOnlyAnExistingFile) {
@@ -50,9 +55,7 @@ TEST_F(PlatformDialogsTest, OpenModeShowsTheRequestAndChoosesOnlyAnExistingFile)
     EXPECT_EQ(dialog->windowTitle(), "Select start page");
     EXPECT_EQ(dialog->directory().absolutePath(), QString::fromStdString(folder));
     EXPECT_EQ(dialog->nameFilters(), QStringList("ASP / HTML pages (*.htm *.asp *.aspx *.php)"));
-    Answer(QMessageBox::Ok, &refusal);
-    Choose(dialog, "missing.htm");
-    EXPECT_TRUE(dialog->isVisible()) << "a file that does not exist cannot be opened";
+    refusal = Refused(dialog, "missing.htm", QMessageBox::Ok);
     Choose(dialog, "start.htm");
   });
   EXPECT_EQ(dialogs.ShowFileDialog(Open()), dir.File("start.htm"));
@@ -63,12 +66,8 @@ TEST_F(PlatformDialogsTest, SaveModeNeedsAnExistingFolderAsksBeforeOverwritingAn
   QString missing_folder, overwrite;
   WhenModal("FileDialog", [&](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), "Save Orvex config file");
-    Answer(QMessageBox::Ok, &missing_folder);
-    Choose(dialog, "missing/kiosk.ini");
-    EXPECT_TRUE(dialog->isVisible()) << "a file in a folder that does not exist cannot be saved";
-    Answer(QMessageBox::No, &overwrite);
-    Choose(dialog, "old.ini");
-    EXPECT_TRUE(dialog->isVisible()) << "No to overwriting keeps the dialog open";
+    missing_folder = Refused(dialog, "missing/kiosk.ini", QMessageBox::Ok);
+    overwrite = Refused(dialog, "old.ini", QMessageBox::No);  // No to overwriting keeps the dialog open
     Choose(dialog, "kiosk");
   });
   EXPECT_EQ(dialogs.ShowFileDialog(Save()), dir.File("kiosk"));
