@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -171,28 +170,6 @@ TEST_F(Ownership, ASaveKeepsOwnerGroupModeAndLinksOrIsRefusedWhole) {
     SCOPED_TRACE(c.what);
     Check(c, dir_.File("case-" + std::to_string(++n)));
   }
-}
-
-TEST_F(Ownership, AWriterWhoCouldNotRemoveAKilledRewritesCopyIsRefusedAndTheCopyStaysTheContent) {
-  // A save in place by a user who may write the file but not its folder, where a rewrite killed
-  // earlier left its copy.
-  const std::string folder = dir_.File("locked"), file = folder + "/Orvex.INI";
-  const std::string copy = folder + "/.Orvex.INI.bak";
-  std::filesystem::create_directory(folder);
-  WriteBytes(copy, kOld);
-  const std::string torn = kNew.substr(0, 20) + kOld.substr(20);
-  WriteBytes(file, torn);
-  Give(file, Owner::Root, Group::Root, 0666);
-  Give(copy, Owner::Root, Group::Root, 0644);
-  Give(folder, Owner::Root, Group::Root, 0755);
-
-  EXPECT_EQ(SaveAsTheSaver(*saver_, file, kNew), EACCES);
-  EXPECT_EQ(ReadBytes(file), torn);
-  EXPECT_EQ(ReadBytes(copy), kOld);
-  std::string bytes;
-  int error = 0;
-  EXPECT_EQ(SystemFileStore().Read(file, bytes, error), ReadStatus::Ok);
-  EXPECT_EQ(bytes, kOld);
 }
 
 // Where the system keeps a folder in memory (/dev/shm), flushing costs nothing, so a kill lands in

@@ -9,7 +9,6 @@ namespace kgh::test {
 namespace {
 
 constexpr const char* kNginx = "/usr/sbin/nginx";
-constexpr const char* kApacheCtl = "/usr/sbin/apache2ctl";
 
 // The command's output when it fails, "" when it succeeds.
 std::string FailureOf(const std::string& command) {
@@ -34,15 +33,9 @@ Entries Listed(const std::string& nginx_config, const std::string& apache_config
 }
 
 bool NginxInstalled() { return std::filesystem::exists(kNginx); }
-bool ApacheInstalled() { return std::filesystem::exists(kApacheCtl); }
 
 std::string NginxVerdict(const std::string& config, const std::string& prefix) {
   return FailureOf(std::string(kNginx) + " -q -t -c " + Quoted(config) + " -p " + Quoted(prefix));
-}
-
-// The test comes last: apache2ctl passes every argument on only when its first is not a command.
-std::string ApacheVerdict(const std::string& config, const std::string& server_root) {
-  return FailureOf(std::string(kApacheCtl) + " -d " + Quoted(server_root) + " -f " + Quoted(config) + " -t");
 }
 
 }  // namespace kgh::test

@@ -36,10 +36,8 @@ struct ListingCase {
 Entries Listed(const std::string& nginx_config, const std::string& apache_config, const std::string& nginx_prefix);
 
 bool NginxInstalled();
-bool ApacheInstalled();
 
-// What the server says when it checks the configuration: "" when it accepts it.
+// What nginx says when it checks the configuration: "" when it accepts it.
 std::string NginxVerdict(const std::string& config, const std::string& prefix);
-std::string ApacheVerdict(const std::string& config, const std::string& server_root);
 
 }  // namespace kgh::test
