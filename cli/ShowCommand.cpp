@@ -3,6 +3,7 @@
 
 #include <iostream>
 #include <memory>
+#include <type_traits>
 
 #include "cli/Commands.h"
 #include "config/ConfigFormat.h"
@@ -59,17 +60,11 @@ std::string Text(const std::string& bytes) {
 }
 
 nlohmann::ordered_json ToJson(const Shown& s) {
-  nlohmann::ordered_json browser = {
-      {"Homepage", Text(s.browser.home_page)},
-      {"ErrorPage", Text(s.browser.error_page)},
-      {"DisableContextMenu", s.browser.disable_context_menu},
-      {"StatusBar", s.browser.status_bar},
-      {"AvoidModem", s.browser.avoid_modem},
-      {"FullScreen", s.browser.full_screen},
-      {"SmallToolbar", s.browser.small_toolbar},
-      {"CloseKelmar", s.browser.close_kelmar},
-      {"BrowserEngine", s.browser.browser_engine},
-  };
+  nlohmann::ordered_json browser = nlohmann::ordered_json::object();
+  ForEachBrowserSetting(s.browser, [&browser](const auto& setting, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) browser[std::string(setting.key)] = Text(value);
+    else browser[std::string(setting.key)] = value;
+  });
   nlohmann::ordered_json toolbar = nlohmann::ordered_json::array();
   for (const ToolbarEntry& row : s.toolbar)
     toolbar.push_back({{"type", row.tag}, {"caption", Text(row.caption)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
@@ -82,13 +77,9 @@ nlohmann::ordered_json ToJson(const Shown& s) {
 }
 
 void PrintText(const Shown& s) {
-  const BrowserSettings& b = s.browser;
-  std::cout << "[Browser]\n"
-            << "Homepage=" << b.home_page << "\nErrorPage=" << b.error_page
-            << "\nDisableContextMenu=" << b.disable_context_menu << "\nStatusBar=" << b.status_bar
-            << "\nAvoidModem=" << b.avoid_modem << "\nFullScreen=" << b.full_screen
-            << "\nSmallToolbar=" << b.small_toolbar << "\nCloseKelmar=" << b.close_kelmar
-            << "\nBrowserEngine=" << b.browser_engine << "\n[Toolbar]\n";
+  std::cout << '[' << kBrowserSection << "]\n";
+  ForEachBrowserSetting(s.browser, [](const auto& setting, const auto& value) { std::cout << setting.key << '=' << value << '\n'; });
+  std::cout << "[Toolbar]\n";
   for (const ToolbarEntry& row : s.toolbar)
     std::cout << row.tag << '\t' << row.caption << '\t' << row.url << '\t' << row.image << '\n';
   std::cout << "[Domains]\n";

@@ -48,8 +48,8 @@ bool SetupOrvex::CreateStartFile(const std::string& Dest, const std::string& Sta
   if (!services_.options.profile->ReplaceContent(Dest, resources::ConfigurationTemplate())) return false;
   CIniFile2 ini(*services_.options.profile, services_.options.messages);
   ini.INIFile = Dest;
-  ini.Section = "Browser";
-  ini.WriteString("Homepage", StoredValue(StartFile));
+  ini.Section = kBrowserSection;
+  ini.WriteString(kHomePageSetting.key, StoredValue(StartFile));
   return creating.Commit();
 }
 

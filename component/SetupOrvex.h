@@ -56,8 +56,8 @@ class SetupOrvex final : public ConfigurationOpener {
   // its [PrivateData] section remembers.
   void EditExistingProject(const std::string& ConfigFile);
 
-  // Writes the built-in template to `Dest` (replacing any file there), then sets [Browser]
-  // "Homepage" to `StartFile`. False, with nothing created, when the template cannot be
+  // Writes the built-in template to `Dest` (replacing any file there), then sets its home
+  // page to `StartFile`. False, with nothing created, when the template cannot be
   // written; a failure to set the home page is not reported.
   bool CreateStartFile(const std::string& Dest, const std::string& StartFile) override;
 

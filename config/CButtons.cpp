@@ -8,19 +8,20 @@ namespace {
 struct ButtonKind {
   const char* key;
   const char* name;
+  ButtonPicture picture;
 };
 
 constexpr std::array<ButtonKind, CButtons::MaxButtonTypes> kKinds{{
-    {"Back", "Back button"},
-    {"Fwd", "Forward button"},
-    {"Stop", "Stop button"},
-    {"Refresh", "Refresh button"},
-    {"Home", "Home button"},
-    {"Help", "Help button"},
-    {"Print", "Print button"},
-    {"Rendezvous", "Rendezvous button"},
-    {"Sep", "Separator"},
-    {"", "User (URL) button"},
+    {"Back", "Back button", ButtonPicture::Back},
+    {"Fwd", "Forward button", ButtonPicture::Forward},
+    {"Stop", "Stop button", ButtonPicture::Stop},
+    {"Refresh", "Refresh button", ButtonPicture::Refresh},
+    {"Home", "Home button", ButtonPicture::Home},
+    {"Help", "Help button", ButtonPicture::Help},
+    {"Print", "Print button", ButtonPicture::Print},
+    {"Rendezvous", "Rendezvous button", ButtonPicture::Meeting},
+    {"Sep", "Separator", ButtonPicture::Gap},
+    {"", "User (URL) button", ButtonPicture::OwnBitmap},
 }};
 
 bool Known(ButtonTypeId id) { return id >= 1 && id <= CButtons::MaxButtonTypes; }
@@ -33,6 +34,10 @@ std::string CButtons::ButtonTypeKey(ButtonTypeId id) const {
 
 std::string CButtons::ButtonTypeName(ButtonTypeId id) const {
   return Known(id) ? kKinds[static_cast<std::size_t>(id - 1)].name : "";
+}
+
+ButtonPicture CButtons::ButtonTypePicture(ButtonTypeId id) const {
+  return Known(id) ? kKinds[static_cast<std::size_t>(id - 1)].picture : ButtonPicture::None;
 }
 
 }  // namespace kgh

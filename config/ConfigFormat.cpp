@@ -9,15 +9,12 @@
 namespace kgh {
 namespace {
 
-constexpr const char* kBrowser = "Browser";
 constexpr const char* kToolbar = "Toolbar";
 constexpr const char* kDomains = "Domains";
 constexpr const char* kPrivateData = "PrivateData";
 
 // A sub-entry's key in its user section; the reader takes the caption back from after the "_".
 std::string SubEntryKey(std::string_view caption) { return "_" + std::string(caption); }
-
-bool IsOn(CIniFile2& ini, const char* key, int32_t default_value) { return ini.GetInt(key, default_value) != 0; }
 
 // Which catalogue kind a [Toolbar] line names, if any; the user kind matches a line that
 // starts with "=" because its key is empty.
@@ -141,36 +138,6 @@ std::string ConfigurationPathFor(const std::string& target, int32_t attributes, 
   constexpr int32_t kDirectory = 0x10;
   const bool names_folder = attributes == -1 || (attributes & kDirectory) != 0;
   return names_folder ? target + PathSeparator(flavour) + kDefaultConfigFileName : target;
-}
-
-int EngineFromStored(int32_t stored) { return (stored == 1 || stored == 2) ? stored : 3; }
-
-BrowserSettings ReadBrowserSettings(CIniFile2& ini) {
-  ini.Section = kBrowser;
-  BrowserSettings s;
-  s.home_page = ini.GetString("Homepage", "");
-  s.error_page = ini.GetString("ErrorPage", kDefaultErrorPage);
-  s.disable_context_menu = IsOn(ini, "DisableContextMenu", 1);
-  s.status_bar = IsOn(ini, "StatusBar", 1);
-  s.avoid_modem = IsOn(ini, "AvoidModem", 1);
-  s.full_screen = IsOn(ini, "FullScreen", 1);
-  s.small_toolbar = IsOn(ini, "SmallToolbar", 0);
-  s.close_kelmar = IsOn(ini, "CloseKelmar", 0);
-  s.browser_engine = EngineFromStored(ini.GetInt("BrowserEngine", 3));
-  return s;
-}
-
-void WriteBrowserSettings(CIniFile2& ini, const BrowserSettings& s) {
-  ini.Section = kBrowser;
-  ini.WriteString("Homepage", StoredValue(s.home_page));
-  ini.WriteString("ErrorPage", StoredValue(s.error_page));
-  ini.WriteString("DisableContextMenu", std::to_string(s.disable_context_menu));
-  ini.WriteString("StatusBar", std::to_string(s.status_bar));
-  ini.WriteString("AvoidModem", std::to_string(s.avoid_modem));
-  ini.WriteString("FullScreen", std::to_string(s.full_screen));
-  ini.WriteString("SmallToolbar", std::to_string(s.small_toolbar));
-  ini.WriteString("CloseKelmar", std::to_string(s.close_kelmar));
-  ini.WriteString("BrowserEngine", std::to_string(s.browser_engine));
 }
 
 bool HasSubEntryMark(std::string_view caption) { return caption.substr(0, kSubEntryMark.size()) == kSubEntryMark; }

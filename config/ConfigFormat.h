@@ -1,13 +1,14 @@
 #pragma once
-// The browser configuration file: which sections and keys hold what, the defaults a reader
-// assumes, how [Toolbar] lines become rows of the options dialog's toolbar list and back, and
-// the [Domains] and [PrivateData] sections. The options dialog's loader and saver, the
-// command-line tool and the wizard all go through these functions.
+// The browser configuration file around [Browser] (declared in BrowserSettings.h): how [Toolbar]
+// lines become rows of the options dialog's toolbar list and back, and the [Domains] and
+// [PrivateData] sections. The options dialog's loader and saver, the command-line tool and the
+// wizard all go through these functions.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "config/BrowserSettings.h"
 #include "config/CButtons.h"
 #include "config/CIniFile2.h"
 #include "platform/PathFlavour.h"
@@ -15,7 +16,6 @@
 namespace kgh {
 
 inline constexpr const char* kDefaultConfigFileName = "Orvex.INI";
-inline constexpr const char* kDefaultErrorPage = "res://error.htm";
 
 // Marks a sub-entry row: three U+00B7 MIDDLE DOT characters in front of its caption.
 inline constexpr std::string_view kSubEntryMark = "\xC2\xB7\xC2\xB7\xC2\xB7";
@@ -23,27 +23,6 @@ inline constexpr std::string_view kSubEntryMark = "\xC2\xB7\xC2\xB7\xC2\xB7";
 // The configuration file a target names, given the target's directory-entry attributes (-1
 // when nothing matches it): the target itself when it is a file, otherwise "Orvex.INI" in it.
 std::string ConfigurationPathFor(const std::string& target, int32_t attributes, PathFlavour flavour);
-
-// ---- [Browser] ----
-
-struct BrowserSettings {
-  std::string home_page;
-  std::string error_page = kDefaultErrorPage;
-  int disable_context_menu = 1;  // switches hold 0 or 1
-  int status_bar = 1;
-  int avoid_modem = 1;
-  int full_screen = 1;
-  int small_toolbar = 0;
-  int close_kelmar = 0;
-  int browser_engine = 3;  // 1 Mozilla, 2 IE, 3 whichever is installed
-};
-
-// The engine a stored number stands for: 1 and 2 as they are, anything else 3.
-int EngineFromStored(int32_t stored);
-
-BrowserSettings ReadBrowserSettings(CIniFile2& ini);
-// Writes the nine keys one by one, in the file's key order; the pages as StoredValue makes them.
-void WriteBrowserSettings(CIniFile2& ini, const BrowserSettings& settings);
 
 // ---- [Toolbar] and the user sections ----
 

@@ -72,12 +72,7 @@ void CheckBrowser(CIniFile2& ini) {
   Require(read.browser_engine >= 1 && read.browser_engine <= 3, "engine 1 to 3");
   WriteBrowserSettings(ini, read);
   const BrowserSettings again = ReadBrowserSettings(ini);
-  Require(again.home_page == read.home_page && again.error_page == read.error_page, "pages read back");
-  Require(again.browser_engine == read.browser_engine && again.status_bar == read.status_bar &&
-              again.full_screen == read.full_screen && again.small_toolbar == read.small_toolbar &&
-              again.close_kelmar == read.close_kelmar && again.avoid_modem == read.avoid_modem &&
-              again.disable_context_menu == read.disable_context_menu,
-          "switches read back");
+  Require(again == read, "every setting reads back");
 }
 
 void CheckToolbarAndDomains(CIniFile2& ini) {

@@ -8,11 +8,12 @@
 namespace kgh {
 
 void frmOrvexOptions::InitGeneralPage() {
-  const char* fields[] = {"&Home page", "&Error page", "&Default server", "&Root directory"};
+  const std::string_view fields[] = {kHomePageSetting.shown.caption, kErrorPageSetting.shown.caption, "&Default server",
+                                     "&Root directory"};
   const char* headings[] = {"Pages", "Domains", "Defaults", "Custom buttons"};
   for (std::size_t i = 0; i < 4; ++i) {
     Label1[i].name = "Label1(" + std::to_string(i) + ")";
-    Label1[i].caption = fields[i];
+    Label1[i].caption = std::string(fields[i]);
     Label2[i].name = "Label2(" + std::to_string(i) + ")";
     Label2[i].caption = headings[i];
   }
@@ -24,9 +25,9 @@ void frmOrvexOptions::InitGeneralPage() {
   Label5.caption = "The default server (server:port) specifies on which server your web application resides";
   Label6.name = "Label6";
   Label6.caption = "The root directory is where web application files are";
-  txtHome.name = "txtHome";
+  txtHome.name = kHomePageSetting.shown.control;
   cmdBrowse.name = "cmdBrowse";
-  txtError.name = "txtError";
+  txtError.name = kErrorPageSetting.shown.control;
   txtServer.name = "txtServer";
   cmdChangeRoot.name = "cmdChangeRoot";
   cmdChangeRoot.caption = "&Apply change...";

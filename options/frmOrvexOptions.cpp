@@ -25,16 +25,6 @@ constexpr TabText kTabs[] = {
     {"Other", "Other options of the Orvex"},
 };
 
-struct EngineEntry {
-  const char* text;
-  int32_t engine;
-};
-constexpr EngineEntry kEngines[] = {
-    {"1 - Use Mozilla engine", 1},
-    {"2 - Use IE engine", 2},
-    {"3 - Use engine that is installed", 3},
-};
-
 void Button(forms::CommandButton& button, const char* name, const char* caption) {
   button.name = name;
   button.caption = caption;
@@ -65,21 +55,13 @@ void frmOrvexOptions::InitOtherPage() {
   fraBrowserEngine.name = "fraBrowserEngine";
   fraBrowserEngine.caption = "Browser engine";
   lblBrowserEngine.name = "lblBrowserEngine";
-  lblBrowserEngine.caption = "&Use browser engine:";
-  cmbBrowserType.name = "cmbBrowserType";
+  lblBrowserEngine.caption = kEngineSetting.shown.caption;
+  cmbBrowserType.name = kEngineSetting.shown.control;
   fraPresentation.name = "fraPresentation";
   fraPresentation.caption = "Presentation options";
-  const std::pair<forms::CheckBox*, std::pair<const char*, const char*>> boxes[] = {
-      {&cbContentMenu, {"cbContentMenu", "&Disable content menus"}},
-      {&cbStatusBar, {"cbStatusBar", "&Visible status bar"}},
-      {&cbModem, {"cbModem", "&Skip modem connection"}},
-      {&cbMaximized, {"cbMaximized", "S&tart maximized"}},
-      {&cbSmall, {"cbSmall", "&Use small toolbar buttons"}},
-      {&cbCloseKelmar, {"cbCloseKelmar", "&Close Kelmar compiler"}},
-  };
-  for (const auto& [box, text] : boxes) {
-    box->name = text.first;
-    box->caption = text.second;
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    cbSwitch[i].name = kSwitchSettings[i].shown.control;
+    cbSwitch[i].caption = kSwitchSettings[i].shown.caption;
   }
 }
 
@@ -91,7 +73,7 @@ void frmOrvexOptions::Form_Load() {
     Top = (services_.screen_height - Height) / 2;
   }
   cmbBrowserType.items.clear();
-  for (const EngineEntry& entry : kEngines) cmbBrowserType.items.push_back({entry.text, entry.engine});
+  for (const EngineChoice& choice : kEngineChoices) cmbBrowserType.items.push_back({std::string(choice.text), choice.engine});
 }
 
 void frmOrvexOptions::Start(const std::string& RootDir, const std::string& DestDir, const std::string& DefServer) {
@@ -120,12 +102,7 @@ void frmOrvexOptions::LoadBrowserSettings() {
   const BrowserSettings settings = ReadBrowserSettings(*ini_);
   txtHome.text = settings.home_page;
   txtError.text = settings.error_page;
-  cbContentMenu.value = settings.disable_context_menu;
-  cbStatusBar.value = settings.status_bar;
-  cbModem.value = settings.avoid_modem;
-  cbMaximized.value = settings.full_screen;
-  cbSmall.value = settings.small_toolbar;
-  cbCloseKelmar.value = settings.close_kelmar;
+  for (std::size_t i = 0; i < kSwitchCount; ++i) cbSwitch[i].value = settings.switches[i];
   cmbBrowserType.list_index = -1;
   for (std::size_t i = 0; i < cmbBrowserType.items.size(); ++i)
     if (cmbBrowserType.items[i].item_data == settings.browser_engine) cmbBrowserType.list_index = static_cast<int>(i);
@@ -206,15 +183,10 @@ BrowserSettings frmOrvexOptions::SettingsFromControls() const {
   BrowserSettings s;
   s.home_page = txtHome.text;
   s.error_page = txtError.text;
-  s.disable_context_menu = cbContentMenu.value;
-  s.status_bar = cbStatusBar.value;
-  s.avoid_modem = cbModem.value;
-  s.full_screen = cbMaximized.value;
-  s.small_toolbar = cbSmall.value;
-  s.close_kelmar = cbCloseKelmar.value;
+  for (std::size_t i = 0; i < kSwitchCount; ++i) s.switches[i] = cbSwitch[i].value;
   const int index = cmbBrowserType.list_index;
   const bool chosen = index >= 0 && static_cast<std::size_t>(index) < cmbBrowserType.items.size();
-  s.browser_engine = chosen ? cmbBrowserType.items[static_cast<std::size_t>(index)].item_data : 3;
+  s.browser_engine = chosen ? cmbBrowserType.items[static_cast<std::size_t>(index)].item_data : kEngineSetting.when_missing;
   return s;
 }
 

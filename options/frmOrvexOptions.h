@@ -124,12 +124,7 @@ class frmOrvexOptions {
   forms::Label fraPresentation;
   forms::Label lblBrowserEngine;
   forms::ComboBox cmbBrowserType;  // item data = engine number
-  forms::CheckBox cbContentMenu;
-  forms::CheckBox cbStatusBar;
-  forms::CheckBox cbModem;
-  forms::CheckBox cbMaximized;
-  forms::CheckBox cbSmall;
-  forms::CheckBox cbCloseKelmar;
+  std::array<forms::CheckBox, kSwitchCount> cbSwitch;  // one per switch, in kSwitchSettings' order
 
   // OK and Cancel unload the dialog and end its modal display; on_closed tells the view so.
   bool unloaded = false;

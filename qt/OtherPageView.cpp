@@ -1,5 +1,7 @@
 #include "qt/OtherPageView.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,12 +28,11 @@ OtherPageView::OtherPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch,
 
   presentation_frame_ = new QGroupBox(this);
   auto* column = new QVBoxLayout(presentation_frame_);
-  const auto form_boxes = FormCheckBoxes();
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     boxes_[i] = new QCheckBox(presentation_frame_);
-    boxes_[i]->setObjectName(QString::fromStdString(form_boxes[i]->name));
+    boxes_[i]->setObjectName(QString::fromStdString(form_.cbSwitch[i].name));
     column->addWidget(boxes_[i]);
-    controls_.Bind(*form_boxes[i], boxes_[i]);
+    controls_.Bind(form_.cbSwitch[i], boxes_[i]);
   }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(engine_frame_);
@@ -41,17 +42,15 @@ OtherPageView::OtherPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch,
   Connect();
 }
 
-std::array<forms::CheckBox*, 6> OtherPageView::FormCheckBoxes() {
-  return {&form_.cbContentMenu, &form_.cbStatusBar, &form_.cbModem,
-          &form_.cbMaximized,   &form_.cbSmall,     &form_.cbCloseKelmar};
-}
+// Every switch is drawn here; a switch declared for another page needs room made for it there.
+static_assert(std::ranges::all_of(kSwitchSettings, [](const SwitchSetting& s) { return s.shown.page == DialogPage::Other; }),
+              "a switch is declared for a page that has no check boxes");
 
 void OtherPageView::Connect() {
   connect(engine_, &QComboBox::activated, this,
           [this](int index) { dispatch_([this, index] { form_.cmbBrowserType.list_index = index; }); });
-  const auto form_boxes = FormCheckBoxes();
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    forms::CheckBox* box = form_boxes[i];
+    forms::CheckBox* box = &form_.cbSwitch[i];
     connect(boxes_[i], &QCheckBox::clicked, this,
             [this, box](bool checked) { dispatch_([box, checked] { box->value = checked ? 1 : 0; }); });
   }
@@ -62,8 +61,7 @@ void OtherPageView::Render() {
   RenderLabel(engine_label_, form_.lblBrowserEngine);
   RenderComboBox(engine_, form_.cmbBrowserType);
   presentation_frame_->setTitle(ToQ(form_.fraPresentation.caption));
-  const auto form_boxes = FormCheckBoxes();
-  for (std::size_t i = 0; i < boxes_.size(); ++i) RenderCheckBox(boxes_[i], *form_boxes[i]);
+  for (std::size_t i = 0; i < boxes_.size(); ++i) RenderCheckBox(boxes_[i], form_.cbSwitch[i]);
 }
 
 }  // namespace kgh::qt

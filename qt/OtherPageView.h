@@ -1,5 +1,5 @@
 #pragma once
-// The "Other" page: the browser engine and the six presentation switches.
+// The "Other" page: the browser engine and the presentation switches.
 #include <array>
 
 #include "qt/OptionsPage.h"
@@ -16,14 +16,13 @@ class OtherPageView final : public OptionsPage {
   void Render() override;
 
  private:
-  std::array<forms::CheckBox*, 6> FormCheckBoxes();
   void Connect();
 
   QGroupBox* engine_frame_ = nullptr;
   QLabel* engine_label_ = nullptr;
   QComboBox* engine_ = nullptr;
   QGroupBox* presentation_frame_ = nullptr;
-  std::array<QCheckBox*, 6> boxes_{};
+  std::array<QCheckBox*, kSwitchCount> boxes_{};
 };
 
 }  // namespace kgh::qt

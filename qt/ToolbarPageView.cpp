@@ -142,12 +142,16 @@ void ToolbarPageView::RenderRows() {
   visible = -1;
 }
 
+// The preview draws the buttons at the size the "small toolbar buttons" switch asks for.
+constexpr std::size_t kSmallButtonsSwitch = SwitchIndex("cbSmall");
+static_assert(kSmallButtonsSwitch < kSwitchCount);
+
 void ToolbarPageView::RenderPreview() {
   BitmapPlaces places;
   places.root_dir = form_.RootDir();
   places.def_server = form_.DefServer();
   places.config_dir = FromQ(QFileInfo(ToQ(form_.ConfigPath())).absolutePath());
-  preview_->SetItems(PreviewItems(form_.lstButtons.rows, places), form_.cbSmall.value != 0);
+  preview_->SetItems(PreviewItems(form_.lstButtons.rows, places), form_.cbSwitch[kSmallButtonsSwitch].value != 0);
 }
 
 void ToolbarPageView::Render() {

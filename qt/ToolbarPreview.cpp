@@ -20,13 +20,24 @@ constexpr int kPadding = 4;
 constexpr int kSeparatorWidth = 8;
 constexpr int kMenuMarkWidth = 10;
 
-QIcon StandardIcon(ButtonTypeId id) {
-  static constexpr QStyle::StandardPixmap kPictures[] = {
-      QStyle::SP_ArrowBack,      QStyle::SP_ArrowForward,   QStyle::SP_BrowserStop,   QStyle::SP_BrowserReload,
-      QStyle::SP_DirHomeIcon,    QStyle::SP_DialogHelpButton, QStyle::SP_FileIcon,    QStyle::SP_ComputerIcon,
-  };
-  if (id < 1 || id > 8) return {};
-  return QApplication::style()->standardIcon(kPictures[id - 1]);
+// The style's picture nearest to each of the browser's stock pictures.
+QIcon StockIcon(ButtonPicture picture) {
+  const auto icon = [](QStyle::StandardPixmap pixmap) { return QApplication::style()->standardIcon(pixmap); };
+  switch (picture) {
+    case ButtonPicture::Back: return icon(QStyle::SP_ArrowBack);
+    case ButtonPicture::Forward: return icon(QStyle::SP_ArrowForward);
+    case ButtonPicture::Stop: return icon(QStyle::SP_BrowserStop);
+    case ButtonPicture::Refresh: return icon(QStyle::SP_BrowserReload);
+    case ButtonPicture::Home: return icon(QStyle::SP_DirHomeIcon);
+    case ButtonPicture::Help: return icon(QStyle::SP_DialogHelpButton);
+    case ButtonPicture::Print: return icon(QStyle::SP_FileIcon);
+    case ButtonPicture::Meeting: return icon(QStyle::SP_ComputerIcon);
+    case ButtonPicture::None:
+    case ButtonPicture::Gap:
+    case ButtonPicture::OwnBitmap:
+      break;
+  }
+  return {};
 }
 
 // "http://server/img/b.bmp" on the default server names img/b.bmp below the root.
@@ -57,16 +68,17 @@ namespace {
 
 PreviewItem ItemFor(const ToolbarEntry& row, const BitmapPlaces& places) {
   PreviewItem item;
-  if (row.tag == kSeparatorButton) {
+  const ButtonPicture picture = CButtons().ButtonTypePicture(row.tag);
+  if (picture == ButtonPicture::Gap) {
     item.kind = PreviewItem::Kind::Separator;
-  } else if (row.IsUserKind()) {
+  } else if (picture == ButtonPicture::OwnBitmap) {
     item.kind = PreviewItem::Kind::User;
     item.text = ToQ(WithoutSubEntryMark(row.caption));
     const QString bitmap = FindBitmapFile(row.image, places);
     if (!bitmap.isEmpty()) item.bitmap = QPixmap(bitmap);
   } else {
     item.text = ToQ(row.caption);
-    item.icon = StandardIcon(row.tag);
+    item.icon = StockIcon(picture);
   }
   return item;
 }

@@ -4,7 +4,7 @@
 
 namespace kgh::resources {
 
-// The configuration that a new file starts from: 24 lines with CR LF ends, no "Homepage".
+// The configuration that a new file starts from: 24 lines with CR LF ends, no home page.
 std::string_view ConfigurationTemplate();
 
 // The wizard's string table, in the id<TAB>text format that wizard/StringTable.h describes.

@@ -63,8 +63,8 @@ void frmWizard::BuildNewConfiguration(const std::string& appUrlPath, std::string
   // The URL path may begin with the port (":8089/shop", ":8089"): it follows the name directly.
   std::string host = computer_name;
   if (!appUrlPath.empty() && appUrlPath != "/") host += appUrlPath;
-  ini.Section = "Browser";
-  ini.WriteString("Homepage", "http://" + host + "/" + start_page);
+  ini.Section = kBrowserSection;
+  ini.WriteString(kHomePageSetting.key, "http://" + host + "/" + start_page);
   if (!building.Commit()) ShowWriteFailure(services_.messages, services_.profile->LastError());
 
   new_config_file_ = config_path;

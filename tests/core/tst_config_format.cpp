@@ -107,14 +107,12 @@ TEST_F(ConfigFile, BrowserSettingsDefaultWhereKeysAreMissingOrOdd) {
   const BrowserSettings d = ReadBrowserSettings(ini);
   EXPECT_EQ(d.home_page, "");
   EXPECT_EQ(d.error_page, "res://error.htm");
-  EXPECT_EQ(std::vector<int>({d.disable_context_menu, d.status_bar, d.avoid_modem, d.full_screen, d.small_toolbar,
-                              d.close_kelmar, d.browser_engine}),
-            std::vector<int>({1, 1, 1, 1, 0, 0, 3}));
+  EXPECT_EQ(d.switches, (SwitchValues{1, 1, 1, 1, 0, 0}));
+  EXPECT_EQ(d.browser_engine, 3);
   WriteBytes(file, "[Browser]\r\nBrowserEngine=7\r\nStatusBar=5\r\nFullScreen=-2\r\nSmallToolbar=0\r\n");
   BrowserSettings s = ReadBrowserSettings(ini);
   EXPECT_EQ(s.browser_engine, 3);
-  EXPECT_EQ(s.status_bar, 1);
-  EXPECT_EQ(s.full_screen, 1);
+  EXPECT_EQ(s.switches, (SwitchValues{1, 1, 1, 1, 0, 0}));
   WriteBrowserSettings(ini, s);
   EXPECT_EQ(ReadBytes(file),
             "[Browser]\r\nBrowserEngine=3\r\nStatusBar=1\r\nFullScreen=1\r\nSmallToolbar=0\r\nHomepage=\r\n"

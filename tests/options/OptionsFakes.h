@@ -85,8 +85,7 @@ inline std::string Arrows(const frmOrvexOptions& form) {
 // (kind, caption, URL, bitmap) and per domain.
 inline std::string Shown(const frmOrvexOptions& f) {
   std::string out = f.txtHome.text + "|" + f.txtError.text + "|" + f.txtServer.text + "|" + f.txtRoot.text + "|";
-  for (auto* box : {&f.cbContentMenu, &f.cbStatusBar, &f.cbModem, &f.cbMaximized, &f.cbSmall, &f.cbCloseKelmar})
-    out += std::to_string(box->value);
+  for (const forms::CheckBox& box : f.cbSwitch) out += std::to_string(box.value);
   out += "|" + f.cmbBrowserType.items.at(static_cast<std::size_t>(f.cmbBrowserType.list_index)).text + "\n";
   for (const ToolbarEntry& r : f.lstButtons.rows)
     out += std::to_string(r.tag) + " " + r.caption + " " + r.url + " " + r.image + "\n";

@@ -54,7 +54,7 @@ TEST_F(OptionsFile, CancelAndClosingTheWindowLeaveTheFileByteForByte) {
   const std::string before = File();
   for (bool by_frame : {false, true}) {
     auto form = Open("C:\\Web", "devbox");
-    form->txtHome.text = "changed.htm", form->cbStatusBar.value = 0;
+    form->txtHome.text = "changed.htm", form->cbSwitch[SwitchIndex("cbStatusBar")].value = 0;
     host.button_scripts = {ConfirmButton("Docs", "docs.htm")}, host.domain_scripts = {ConfirmDomain("ftp:")};
     form->cmdButtonOp_Click(Op::kAddButton), form->cmdDomainOp_Click(frmOrvexOptions::kAddDomain);
     by_frame ? form->Form_QueryUnload() : form->cmdCancel_Click();
@@ -67,9 +67,7 @@ TEST_F(OptionsFile, EveryEditedValueComesBackWhenTheFileIsOpenedAgain) {
   WriteTemplate();
   auto form = Open("C:\\Web", "");
   form->txtHome.text = "http://intranet/start.htm", form->txtError.text = "denied.htm";
-  for (forms::CheckBox* box : {&form->cbContentMenu, &form->cbStatusBar, &form->cbModem, &form->cbMaximized,
-                               &form->cbSmall, &form->cbCloseKelmar})
-    box->value = 1 - box->value;
+  for (forms::CheckBox& box : form->cbSwitch) box.value = 1 - box.value;
   form->cmbBrowserType.list_index = 0;
   host.button_scripts = {ConfirmButton("Docs", "docs.htm"), ConfirmButton("Guide", "guide.htm"),
                          ConfirmButton("Shop", "shop.asp", "img\\shop.bmp")};

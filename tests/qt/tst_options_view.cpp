@@ -71,7 +71,7 @@ TEST_F(OptionsViewTest, TypingClickingChoosingBrowsingAndCtrlTabReachTheFormAndS
   EXPECT_TRUE(Find<QCheckBox>("cbMaximized")->isChecked());
   auto* small = Find<QCheckBox>("cbSmall");
   QTest::mouseClick(small, Qt::LeftButton, {}, QPoint(8, small->height() / 2));
-  EXPECT_EQ(form->cbSmall.value, 1);
+  EXPECT_EQ(form->cbSwitch[SwitchIndex("cbSmall")].value, 1);
   auto* engine = Find<QComboBox>("cmbBrowserType");
   EXPECT_EQ(engine->currentText(), "2 - Use IE engine");
   engine->setFocus();
@@ -85,6 +85,40 @@ TEST_F(OptionsViewTest, TypingClickingChoosingBrowsingAndCtrlTabReachTheFormAndS
   EXPECT_FALSE(Find<QWidget>("picOptions(3)")->isVisible());
   EXPECT_TRUE(view->SetFocus(form->txtHome));
   EXPECT_TRUE(home->hasFocus());
+}
+
+// The switches as a user meets them: one after the other in tab order on the "Other" page, each
+// named for assistive technology, set as a reader sees a file without them, and written by OK in
+// this order, right after the two pages.
+TEST_F(OptionsViewTest, TheSwitchesAreCheckBoxesInTabOrderThatOkWritesAfterThePages) {
+  const struct {
+    const char* control;
+    const char* name;
+    bool missing_means;
+  } switches[] = {
+      {"cbContentMenu", "Disable content menus", true}, {"cbStatusBar", "Visible status bar", true},
+      {"cbModem", "Skip modem connection", true},        {"cbMaximized", "Start maximized", true},
+      {"cbSmall", "Use small toolbar buttons", false},   {"cbCloseKelmar", "Close Kelmar compiler", false},
+  };
+  Open("[Browser]\r\nBrowserEngine=2\r\n");
+  ClickTab(view.get(), 3);
+  QWidget* focus = Find<QComboBox>("cmbBrowserType");
+  focus->setFocus();
+  for (const auto& expected : switches) {
+    QTest::keyClick(focus, Qt::Key_Tab);
+    focus = QApplication::focusWidget();
+    ASSERT_EQ(focus->objectName(), expected.control);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name), expected.name);
+    EXPECT_EQ(qobject_cast<QCheckBox*>(focus)->isChecked(), expected.missing_means) << expected.control;
+    QTest::keyClick(focus, Qt::Key_Space);
+  }
+  QTest::keyClick(focus, Qt::Key_Return);
+  EXPECT_TRUE(form->unloaded);
+  const std::string written = ReadBytes(dir.File("Orvex.INI"));
+  const std::string browser =
+      "[Browser]\r\nBrowserEngine=2\r\nHomepage=\r\nErrorPage=res://error.htm\r\nDisableContextMenu=0\r\n"
+      "StatusBar=0\r\nAvoidModem=0\r\nFullScreen=0\r\nSmallToolbar=1\r\nCloseKelmar=1\r\n[";
+  EXPECT_EQ(written.substr(0, browser.size()), browser);
 }
 
 TEST_F(OptionsViewTest, RowClicksArrowsAndAnsweredQuestionsShowTheNewListAndPreview) {

@@ -60,7 +60,7 @@ TEST_F(SetupDialogTest, OkWritesTheEditsMadeThroughTheWidgets) {
   frmOrvexOptions form;
   form.Start(root, expected, "devbox:8080");
   form.txtHome.text = "http://devbox:8080/index.htm";
-  form.cbMaximized.value = 0;
+  form.cbSwitch[SwitchIndex("cbMaximized")].value = 0;
   form.cmbBrowserType.list_index = 0;
   form.lstButtons.rows.push_back(UserButtonRow("Docs", "docs.htm", ""));
   form.lstDomains.items.push_back("intranet.example");

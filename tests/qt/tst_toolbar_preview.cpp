@@ -23,6 +23,15 @@ TEST(ToolbarPreview, SubEntriesFoldIntoTheNearestUserButtonAbove) {
   EXPECT_FALSE(items[1].icon.isNull());
 }
 
+TEST(ToolbarPreview, EveryStockKindOfTheCatalogueShowsAPicture) {
+  UseApplication();
+  for (ButtonTypeId id = 1; id <= CButtons::MaxButtonTypes; ++id) {
+    const qt::PreviewItem item = qt::PreviewItems({StandardButtonRow(id)}, {}).at(0);
+    const bool stock = id != kSeparatorButton && id != kUserButton;
+    EXPECT_EQ(!item.icon.isNull(), stock) << id;
+  }
+}
+
 TEST(ToolbarPreview, BitmapsAreFoundBelowTheRootOrBesideTheConfiguration) {
   UseApplication();
   TempDir dir;
