@@ -37,8 +37,8 @@ class CountingMessageBoxes final : public kgh::MessageBoxService {
 // cannot be given.
 class OffscreenHost final : public kgh::OptionsDialogHost {
  public:
-  void ShowButtonDialog(kgh::dlgButton&) override { ++dialogs; }
-  void ShowDomainDialog(kgh::dlgDomain&) override { ++dialogs; }
+  void ShowModal(kgh::dlgButton&) override { ++dialogs; }
+  void ShowModal(kgh::dlgDomain&) override { ++dialogs; }
   bool SetFocus(const kgh::forms::Control&) override { return false; }
   int dialogs = 0;
 };

@@ -42,12 +42,7 @@ bool CIniFile2::WriteString(std::string_view key, std::string_view value) {
 
 void ShowWriteFailure(MessageBoxService* messages, int error) {
   if (messages == nullptr) return;
-  MessageRequest request;
-  request.text = DescribeSystemError(error);
-  request.icon = MessageIcon::Critical;
-  request.buttons = MessageButtons::Ok;
-  request.title = kApplicationTitle;
-  messages->Show(request);
+  messages->Show(MessageRequest::Error(DescribeSystemError(error)));
 }
 
 void CIniFile2::DeleteSection() {

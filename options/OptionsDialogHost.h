@@ -13,10 +13,10 @@ class OptionsDialogHost {
  public:
   virtual ~OptionsDialogHost() = default;
 
-  // Shows the dialog modally over the options dialog and returns when its modal display has
-  // ended (the dialog called its on_closed, i.e. it was unloaded or hidden).
-  virtual void ShowButtonDialog(dlgButton& dialog) = 0;
-  virtual void ShowDomainDialog(dlgDomain& dialog) = 0;
+  // Shows the entry dialog modally over the options dialog and returns once it has closed (it
+  // called its on_closed). Reached through EntryDialog::ShowModal only.
+  virtual void ShowModal(dlgButton& dialog) = 0;
+  virtual void ShowModal(dlgDomain& dialog) = 0;
 
   // Gives `control` (a member of a shown form) the input focus. False when that is not
   // possible: the form is not visible yet, or the control is hidden, disabled or on a page

@@ -64,8 +64,7 @@ void frmOrvexOptions::cmdBrowseDir_Click() {
 void frmOrvexOptions::cmdChangeRoot_Click() {
   // A server the file cannot hold would be copied into every address, and lines of the lists
   // holding it could not be saved.
-  if (const std::string why = WhyNotStoredAsTyped(TypedText::DefaultServer, txtServer.text); !why.empty()) {
-    Warn(why);
+  if (RefusedAsTyped(services_, TypedText::DefaultServer, txtServer.text)) {
     SafeSetFocus(txtServer);
     return;
   }

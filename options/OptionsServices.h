@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
+#include "config/ConfigFormat.h"
 #include "config/ProfileApi.h"
 #include "platform/CBrowseFolder.h"
 #include "platform/HelpService.h"
@@ -41,5 +43,9 @@ struct OptionsServices {
 
 // Answers with the service, or as a user who declines when there is none.
 MessageAnswer AskUser(const OptionsServices& services, const MessageRequest& request);
+
+// Every dialog refuses text the file cannot give back as typed in the same way: the user is told
+// why and the text stays in its box. True when `text` was refused.
+bool RefusedAsTyped(const OptionsServices& services, TypedText kind, std::string_view text);
 
 }  // namespace kgh

@@ -85,12 +85,6 @@ void frmOrvexOptions::PrepareButtonDialog(dlgButton& dialog) const {
   dialog.DefServer = def_server_;
 }
 
-bool frmOrvexOptions::RunButtonDialog(dlgButton& dialog) {
-  if (services_.host == nullptr) return false;
-  services_.host->ShowButtonDialog(dialog);
-  return dialog.Confirmed;
-}
-
 ToolbarEntry frmOrvexOptions::ResultRow(const dlgButton& dialog) {
   if (dialog.ButtonType == kUserButton)
     return UserButtonRow(dialog.ButtonCaption, dialog.ButtonURL, dialog.ButtonBitmap);
@@ -102,7 +96,7 @@ void frmOrvexOptions::AddToolbarButton() {
   PrepareButtonDialog(dialog);
   dialog.ButtonType = kUserButton;
   dialog.StartAddNew();
-  if (!RunButtonDialog(dialog)) return;
+  if (!dialog.ShowModal(services_.host)) return;
   // Always at the bottom and top-level, whatever row is selected.
   lstButtons.rows.push_back(ResultRow(dialog));
   SelectRow(static_cast<int>(lstButtons.rows.size()) - 1);
@@ -119,7 +113,7 @@ void frmOrvexOptions::ChangeToolbarButton() {
   dialog.ButtonURL = row.url;
   dialog.ButtonBitmap = row.image;
   dialog.Start();
-  if (!RunButtonDialog(dialog)) return;
+  if (!dialog.ShowModal(services_.host)) return;
   lstButtons.rows[static_cast<std::size_t>(selected)] = ResultRow(dialog);
   SelectRow(selected);
 }
@@ -176,8 +170,7 @@ void frmOrvexOptions::IndentToolbarButton() {
     const ToolbarEntry& above = lstButtons.rows[q];
     if (above.IsUserKind() && !HasSubEntryMark(above.caption)) {
       // The caption becomes a key of the user section, which holds less than a value does.
-      if (const std::string why = WhyNotStoredAsTyped(TypedText::SubEntryCaption, row.caption); !why.empty())
-        return Warn(why);
+      if (RefusedAsTyped(services_, TypedText::SubEntryCaption, row.caption)) return;
       row.caption = std::string(kSubEntryMark) + row.caption;
       return;
     }

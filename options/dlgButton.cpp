@@ -12,7 +12,7 @@ void Name(forms::Control& control, const char* name) { control.name = name; }
 
 }  // namespace
 
-dlgButton::dlgButton(OptionsServices services) : services_(std::move(services)) {
+dlgButton::dlgButton(OptionsServices services) : EntryDialog(std::move(services)) {
   const char* headers[] = {"Type of the button", "Custom properties"};
   for (std::size_t i = 0; i < Label1.size(); ++i) {
     Label1[i].name = "Label1(" + std::to_string(i) + ")";
@@ -120,14 +120,6 @@ void dlgButton::cmdBrowseBitmap_Click() {
   SafeSetFocus(txtBitmap);
 }
 
-void dlgButton::Warn(const char* text, MessageIcon icon) {
-  MessageRequest request;
-  request.text = text;
-  request.buttons = MessageButtons::Ok;
-  request.icon = icon;
-  AskUser(services_, request);
-}
-
 // The first box whose text the file cannot hold as typed gets the focus and the reason. A
 // sub-entry's URL is held to a button's rules: outdenting it makes it a button's URL.
 bool dlgButton::RefuseUnstorableTexts() {
@@ -143,9 +135,7 @@ bool dlgButton::RefuseUnstorableTexts() {
       {txtBitmap, TypedText::BitmapAddress, txtBitmap.text},
   };
   for (const auto& check : checks) {
-    const std::string why = WhyNotStoredAsTyped(check.kind, check.text);
-    if (why.empty()) continue;
-    Warn(why.c_str(), MessageIcon::Exclamation);
+    if (!RefusedAsTyped(services_, check.kind, check.text)) continue;
     SafeSetFocus(check.box);
     return true;
   }
@@ -156,35 +146,31 @@ void dlgButton::OKButton_Click() {
   const ButtonTypeId type = SelectedType();
   if (type == 0) return;  // no kind chosen yet: OK is ignored
   if (type == kUserButton) {
-    if (txtCaption.text.empty()) return Warn("Please enter button's caption", MessageIcon::Critical);
-    if (txtURL.text.empty()) return Warn("Please enter destination URL for this button", MessageIcon::None);
+    if (txtCaption.text.empty()) {
+      AskUser(services_, MessageRequest::Refusal("Please enter button's caption", MessageIcon::Critical));
+      return;
+    }
+    if (txtURL.text.empty()) {
+      AskUser(services_, MessageRequest::Refusal("Please enter destination URL for this button", MessageIcon::None));
+      return;
+    }
     if (RefuseUnstorableTexts()) return;
     ButtonCaption = txtCaption.text;
     ButtonURL = txtURL.text;
     ButtonBitmap = txtBitmap.text;
   }
   ButtonType = type;
-  Confirmed = true;
-  Unload();
+  CloseConfirmed();
 }
 
-void dlgButton::CancelButton_Click() { Unload(); }
+void dlgButton::CancelButton_Click() { CloseCancelled(); }
 
-void dlgButton::Form_QueryUnload() { Unload(); }
+void dlgButton::Form_QueryUnload() { CloseCancelled(); }
 
 void dlgButton::txtCaption_GotFocus() { txtCaption.Select(0, kAddressSelectionLength); }
 void dlgButton::txtURL_GotFocus() { txtURL.Select(0, kAddressSelectionLength); }
 void dlgButton::txtBitmap_GotFocus() { txtBitmap.Select(0, kAddressSelectionLength); }
 
-void dlgButton::SafeSetFocus(const forms::Control& control) {
-  if (!control.enabled || !control.visible || services_.host == nullptr) return;
-  services_.host->SetFocus(control);
-}
-
-void dlgButton::Unload() {
-  if (unloaded) return;
-  unloaded = true;
-  if (on_closed) on_closed();
-}
+void dlgButton::ShowOn(OptionsDialogHost& host) { host.ShowModal(*this); }
 
 }  // namespace kgh

@@ -1,24 +1,23 @@
 #pragma once
 // The button properties dialog: the kind of one toolbar button and, for a user (URL) button,
 // its caption, destination URL and bitmap URL. The caller fills the fields, calls Start or
-// StartAddNew, shows it modally and reads the fields after it has closed; the dialog never
-// touches the toolbar list or the file.
+// StartAddNew, shows it modally (ShowModal) and reads the fields after it has closed; the dialog
+// never touches the toolbar list or the file.
 #include <array>
 #include <functional>
 #include <string>
 
 #include "config/CButtons.h"
 #include "forms/Controls.h"
-#include "options/OptionsServices.h"
+#include "options/EntryDialog.h"
 
 namespace kgh {
 
-class dlgButton {
+class dlgButton final : public EntryDialog {
  public:
   explicit dlgButton(OptionsServices services = {});
 
   // ---- caller's fields (inputs, and results once Confirmed) ----
-  bool Confirmed = false;
   std::string RootDir;
   std::string DefServer;  // "server:port", no trailing "/"; "" when none
   std::string ConfigDir;  // folder of the configuration file; may be ""
@@ -46,7 +45,6 @@ class dlgButton {
   void txtBitmap_GotFocus();
 
   void FillTypeList();
-  void SafeSetFocus(const forms::Control& control);
 
   // ---- controls, in their design state ----
   std::string Caption = "Button properties";
@@ -62,20 +60,13 @@ class dlgButton {
   forms::CommandButton OKButton;
   forms::CommandButton CancelButton;
 
-  // OK (after validation), Cancel and the frame unload the dialog and end its modal display.
-  bool unloaded = false;
-  std::function<void()> on_closed;
-
  private:
   ButtonTypeId SelectedType() const;  // 0 when nothing is selected
   void SelectFirstWhere(const std::function<bool(const forms::ComboItem&)>& matches);
   std::string ChooseFile(const char* title, const char* description, const char* extensions);
   std::string BitmapAddressFor(const std::string& file) const;
-  void Warn(const char* text, MessageIcon icon);
   bool RefuseUnstorableTexts();
-  void Unload();
-
-  OptionsServices services_;
+  void ShowOn(OptionsDialogHost& host) override;
 };
 
 }  // namespace kgh

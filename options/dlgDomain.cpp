@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "config/ConfigFormat.h"
-
 #include "options/OptionsDialogHost.h"
 #include "options/TextSelection.h"
 
@@ -14,7 +12,7 @@ const std::array<const char*, 8> dlgDomain::kPresets = {
     "http://10.*.*.*", "https://10.*.*.*", "http://<<localnetwork>>", "https://<<localnetwork>>",
 };
 
-dlgDomain::dlgDomain(OptionsServices services) : services_(std::move(services)) {
+dlgDomain::dlgDomain(OptionsServices services) : EntryDialog(std::move(services)) {
   Label1.name = "Label1";
   Label1.caption = "&Enter domain (such as http://somehost) or IP mask (such as 192.168.*.*)";
   cmbDomain.name = "cmbDomain";
@@ -30,47 +28,27 @@ bool dlgDomain::Start(OptionsDialogHost& Parent, const std::string& InitText) {
   for (const char* preset : kPresets) cmbDomain.items.push_back({preset, 0});
   cmbDomain.list_index = -1;
   cmbDomain.text = InitText;
-  confirmed_ = false;
-  hidden = false;
-  parent_ = &Parent;
-  Parent.ShowDomainDialog(*this);
-  parent_ = nullptr;
-  return confirmed_;
+  Confirmed = false;
+  return ShowModal(&Parent);
 }
+
+void dlgDomain::ShowOn(OptionsDialogHost& host) { host.ShowModal(*this); }
 
 void dlgDomain::OKButton_Click() {
   if (cmbDomain.text.empty()) return;  // an empty entry cannot be confirmed; no message
-  if (const std::string why = WhyNotStoredAsTyped(TypedText::DomainEntry, cmbDomain.text); !why.empty()) {
-    MessageRequest request;
-    request.text = why;
-    request.buttons = MessageButtons::Ok;
-    request.icon = MessageIcon::Exclamation;
-    AskUser(services_, request);
+  if (RefusedAsTyped(services_, TypedText::DomainEntry, cmbDomain.text)) {
     SafeSetFocus(cmbDomain);
     return;
   }
-  confirmed_ = true;
-  hidden = true;
-  EndModal();
+  CloseConfirmed();
 }
 
-void dlgDomain::CancelButton_Click() {
-  unloaded = true;
-  EndModal();
-}
+void dlgDomain::CancelButton_Click() { CloseCancelled(); }
 
 void dlgDomain::Form_QueryUnload() { CancelButton_Click(); }
 
 void dlgDomain::cmbDomain_GotFocus() {
   cmbDomain.Select(0, kAddressSelectionLength);
-}
-
-void dlgDomain::SafeSetFocus(const forms::Control& control) {
-  if (parent_ != nullptr) parent_->SetFocus(control);
-}
-
-void dlgDomain::EndModal() {
-  if (on_closed) on_closed();
 }
 
 }  // namespace kgh

@@ -1,19 +1,16 @@
 #pragma once
 // The dialog for one allowed-domain entry: an editable combo box with typical entries, OK and
 // Cancel. It refuses an empty entry silently and one the file cannot hold as typed with the
-// reason; what it confirms is stored as typed.
+// reason; what it confirms is stored as typed. OK keeps the text readable after the dialog closed.
 #include <array>
-#include <functional>
 #include <string>
 
 #include "forms/Controls.h"
-#include "options/OptionsServices.h"
+#include "options/EntryDialog.h"
 
 namespace kgh {
 
-class OptionsDialogHost;
-
-class dlgDomain {
+class dlgDomain final : public EntryDialog {
  public:
   // `services` shows the message that says why an entry cannot be stored.
   explicit dlgDomain(OptionsServices services = {});
@@ -30,9 +27,6 @@ class dlgDomain {
   // Closing through the window frame: the same as Cancel.
   void Form_QueryUnload();
   void cmbDomain_GotFocus();
-  void SafeSetFocus(const forms::Control& control);
-
-  bool Confirmed() const { return confirmed_; }
 
   std::string Caption = "Enter domain";
   forms::Label Label1;
@@ -40,20 +34,10 @@ class dlgDomain {
   forms::CommandButton OKButton;
   forms::CommandButton CancelButton;
 
-  // OK hides the dialog so its text can still be read; Cancel and the frame unload it.
-  // Either ends the modal display, and on_closed tells the view so.
-  bool hidden = false;
-  bool unloaded = false;
-  std::function<void()> on_closed;
-
   static const std::array<const char*, 8> kPresets;
 
  private:
-  void EndModal();
-
-  OptionsServices services_;
-  OptionsDialogHost* parent_ = nullptr;  // while Start shows the dialog
-  bool confirmed_ = false;
+  void ShowOn(OptionsDialogHost& host) override;
 };
 
 }  // namespace kgh

@@ -158,9 +158,7 @@ bool frmOrvexOptions::RefuseUnstorableTexts() {
       {txtRoot, TypedText::RootDirectory},
   };
   for (const auto& check : checks) {
-    const std::string why = WhyNotStoredAsTyped(check.kind, check.box.text);
-    if (why.empty()) continue;
-    Warn(why);
+    if (!RefusedAsTyped(services_, check.kind, check.box.text)) continue;
     tbsOptions.selected = kGeneralPage;
     tbsOptions_Click();
     SafeSetFocus(check.box);
@@ -205,21 +203,7 @@ void frmOrvexOptions::Save() {
   if (!saving.Commit()) ShowWriteFailure(services_.messages, services_.profile->LastError());
 }
 
-void frmOrvexOptions::Warn(const std::string& text) {
-  MessageRequest request;
-  request.text = text;
-  request.buttons = MessageButtons::Ok;
-  request.icon = MessageIcon::Exclamation;
-  AskUser(services_, request);
-}
-
-MessageAnswer frmOrvexOptions::Ask(const std::string& text) {
-  MessageRequest request;
-  request.text = text;
-  request.buttons = MessageButtons::YesNo;
-  request.icon = MessageIcon::None;
-  return AskUser(services_, request);
-}
+MessageAnswer frmOrvexOptions::Ask(const std::string& text) { return AskUser(services_, MessageRequest::Question(text)); }
 
 void frmOrvexOptions::SafeSetFocus(const forms::Control& control) {
   if (services_.host != nullptr) services_.host->SetFocus(control);

@@ -145,7 +145,6 @@ class frmOrvexOptions {
 
   void Unload();
   MessageAnswer Ask(const std::string& text);
-  void Warn(const std::string& text);
   bool RefuseUnstorableTexts();
   std::string AddressForChosenFile(const std::string& file) const;
   void RemoveDomainEntry();
@@ -154,7 +153,6 @@ class frmOrvexOptions {
   bool HasSelectedRow() const;
   void SelectRow(int row);
   void PrepareButtonDialog(dlgButton& dialog) const;
-  bool RunButtonDialog(dlgButton& dialog);
   static ToolbarEntry ResultRow(const dlgButton& dialog);
   void EnableArrows(bool up_down, bool left, bool right);
 

@@ -158,7 +158,7 @@ void ButtonDialogView::reject() {
 }
 
 void ButtonDialogView::closeEvent(QCloseEvent* event) {
-  if (!form_.unloaded) dispatch_([this] { form_.Form_QueryUnload(); });
+  if (form_.IsOpen()) dispatch_([this] { form_.Form_QueryUnload(); });
   event->accept();
 }
 

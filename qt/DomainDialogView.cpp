@@ -19,7 +19,7 @@ DomainDialogView::DomainDialogView(dlgDomain& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   Build();
   Connect();
-  form_.on_closed = [this] { done(form_.hidden ? QDialog::Accepted : QDialog::Rejected); };
+  form_.on_closed = [this] { done(form_.Confirmed ? QDialog::Accepted : QDialog::Rejected); };
   dispatch_.Render();
 }
 
@@ -99,7 +99,7 @@ void DomainDialogView::reject() {
 }
 
 void DomainDialogView::closeEvent(QCloseEvent* event) {
-  if (!form_.hidden && !form_.unloaded) dispatch_([this] { form_.Form_QueryUnload(); });
+  if (form_.IsOpen()) dispatch_([this] { form_.Form_QueryUnload(); });
   event->accept();
 }
 

@@ -121,19 +121,18 @@ void OptionsDialogView::Render() {
   RenderButton(help_, form_.cmdHelp);
 }
 
-void OptionsDialogView::ShowButtonDialog(dlgButton& dialog) {
-  ButtonDialogView view(dialog, this);
+// Both entry dialogs are shown alike; while one is up, focus requests look in it first.
+template <typename View, typename Dialog>
+void OptionsDialogView::RunEntryDialog(Dialog& dialog) {
+  View view(dialog, this);
   nested_controls_.push_back(&view.controls());
-  if (!dialog.unloaded) view.exec();
+  view.exec();
   nested_controls_.pop_back();
 }
 
-void OptionsDialogView::ShowDomainDialog(dlgDomain& dialog) {
-  DomainDialogView view(dialog, this);
-  nested_controls_.push_back(&view.controls());
-  if (!dialog.unloaded && !dialog.hidden) view.exec();
-  nested_controls_.pop_back();
-}
+void OptionsDialogView::ShowModal(dlgButton& dialog) { RunEntryDialog<ButtonDialogView>(dialog); }
+
+void OptionsDialogView::ShowModal(dlgDomain& dialog) { RunEntryDialog<DomainDialogView>(dialog); }
 
 bool OptionsDialogView::SetFocus(const forms::Control& control) {
   for (auto it = nested_controls_.rbegin(); it != nested_controls_.rend(); ++it)

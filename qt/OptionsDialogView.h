@@ -25,8 +25,8 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   explicit OptionsDialogView(frmOrvexOptions& form, QWidget* parent = nullptr);
   ~OptionsDialogView() override;
 
-  void ShowButtonDialog(dlgButton& dialog) override;
-  void ShowDomainDialog(dlgDomain& dialog) override;
+  void ShowModal(dlgButton& dialog) override;
+  void ShowModal(dlgDomain& dialog) override;
   bool SetFocus(const forms::Control& control) override;
 
   void reject() override;
@@ -40,6 +40,8 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   void BuildTabs();
   void Connect();
   void Render();
+  template <typename View, typename Dialog>
+  void RunEntryDialog(Dialog& dialog);
 
   frmOrvexOptions& form_;
   forms::Dispatcher dispatch_;

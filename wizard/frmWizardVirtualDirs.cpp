@@ -68,10 +68,7 @@ void frmWizard::OfferVirtualDirs() {
     return;
   }
   if (services_.messages == nullptr) return;
-  MessageRequest request;
-  request.text = kNoVirtualDirsMessage;
-  request.icon = MessageIcon::Exclamation;
-  services_.messages->Show(request);
+  services_.messages->Show(MessageRequest::Notice(kNoVirtualDirsMessage, MessageIcon::Exclamation));
 }
 
 void frmWizard::mnuVirtDirSel1_Click(int Index) {

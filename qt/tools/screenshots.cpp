@@ -35,8 +35,8 @@ bool Save(QWidget& widget, const QDir& out, const char* name) {
 class PictureHost final : public OptionsDialogHost {
  public:
   explicit PictureHost(const QDir& out) : out_(out) {}
-  void ShowButtonDialog(dlgButton&) override {}
-  void ShowDomainDialog(dlgDomain& dialog) override {
+  void ShowModal(dlgButton&) override {}
+  void ShowModal(dlgDomain& dialog) override {
     qt::DomainDialogView view(dialog, nullptr);
     ok = Save(view, out_, "domain-dialog.png");
   }

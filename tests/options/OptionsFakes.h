@@ -25,8 +25,8 @@ class FakeDialogHost final : public OptionsDialogHost {
   std::deque<std::function<void(dlgButton&)>> button_scripts;
   std::deque<std::function<void(dlgDomain&)>> domain_scripts;
   std::vector<std::string> focus_requests;  // control names
-  void ShowButtonDialog(dlgButton& dialog) override { Run(button_scripts, dialog); }
-  void ShowDomainDialog(dlgDomain& dialog) override { Run(domain_scripts, dialog); }
+  void ShowModal(dlgButton& dialog) override { Run(button_scripts, dialog); }
+  void ShowModal(dlgDomain& dialog) override { Run(domain_scripts, dialog); }
   bool SetFocus(const forms::Control& control) override { return focus_requests.push_back(control.name), false; }
   template <typename Dialog>
   static void Run(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog) {

@@ -37,7 +37,9 @@ TEST_F(ButtonDialog, OkChecksTheCaptionThenTheUrlAndKeepsTheDialogOpen) {
     EXPECT_EQ(messages.shown[0].icon, c.icon);
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(messages.shown[0].title, "Pallix Setup");
-    EXPECT_FALSE(dialog.unloaded || dialog.Confirmed);
+    EXPECT_EQ(messages.shown[0].intent, MessageIntent::Refusal);
+    EXPECT_TRUE(dialog.IsOpen());
+    EXPECT_FALSE(dialog.Confirmed);
     EXPECT_EQ(dialog.txtCaption.text + "/" + dialog.txtURL.text, std::string(c.caption) + "/" + c.url);
   }
 }

@@ -93,6 +93,7 @@ TEST_F(SaveTransactions, ASaveThatCannotBeWrittenLeavesTheFileAndSaysWhyOnce) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, DescribeSystemError(ENOSPC));
   EXPECT_EQ(messages.shown[0].title, "Pallix Setup");
+  EXPECT_EQ(messages.shown[0].intent, MessageIntent::Error);
   EXPECT_TRUE(form->unloaded) << "the dialog closes as after any OK";
 
   messages.shown.clear();

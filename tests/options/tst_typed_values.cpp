@@ -25,7 +25,7 @@ class TypedValues : public OptionsTest {
     if (box == kDomain) {
       host.domain_scripts = {[&](dlgDomain& d) {
         ConfirmDomain(text)(d);
-        if (d.hidden) return;
+        if (d.Confirmed) return;
         EXPECT_EQ(d.cmbDomain.text, text);
         focused = host.focus_requests.back(), d.CancelButton_Click();
       }};
@@ -36,7 +36,7 @@ class TypedValues : public OptionsTest {
                                box == kUrl ? text : "http://u/", box == kBitmap ? text : ""};
       host.button_scripts = {[&](dlgButton& d) {
         ConfirmButton(typed.caption, typed.url, typed.image)(d);
-        if (d.unloaded) return;
+        if (d.Confirmed) return;
         EXPECT_EQ((ToolbarEntry{kUserButton, d.txtCaption.text, d.txtURL.text, d.txtBitmap.text}), typed);
         focused = host.focus_requests.back(), d.CancelButton_Click();
       }};
@@ -88,6 +88,7 @@ TEST_F(TypedValues, ComeBackAsTypedOrAreRefusedWithTheReason) {
       EXPECT_EQ(messages.shown[0].text, WhyNotStoredAsTyped(b.kind, text));
       EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
       EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+      EXPECT_EQ(messages.shown[0].intent, MessageIntent::Refusal);
       EXPECT_EQ(File(), IniText(kStartFile));
     }
   }

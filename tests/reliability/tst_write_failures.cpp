@@ -39,6 +39,7 @@ void ExpectEveryWriteFails(auto&& profile, const std::filesystem::path& dir, con
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, DescribeSystemError(error));
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(messages.shown[0].intent, MessageIntent::Error);
   EXPECT_EQ(Snapshot(dir), before) << "the file is untouched and no temporary file is left";
 }
 
