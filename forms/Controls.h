@@ -24,6 +24,11 @@ struct Label : Control {
   TextColor color = TextColor::WindowText;
 };
 
+// A frame around a group of controls, with its caption on the border.
+struct Frame : Control {
+  std::string caption;
+};
+
 struct CommandButton : Control {
   std::string caption;  // "" for picture buttons; the view names those for assistive technology
 };

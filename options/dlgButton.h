@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "config/CButtons.h"
 #include "forms/Controls.h"
@@ -59,6 +60,12 @@ class dlgButton final : public EntryDialog {
   forms::Label Label3;
   forms::CommandButton OKButton;
   forms::CommandButton CancelButton;
+
+  // What a front-end draws, in tab order.
+  auto Controls() {
+    return std::tie(Label1, cmbType, lblCaption, txtCaption, txtURL, txtBitmap, OKButton, CancelButton, cmdBrowse,
+                    cmdBrowseBitmap, Label3);
+  }
 
  private:
   ButtonTypeId SelectedType() const;  // 0 when nothing is selected

@@ -4,6 +4,7 @@
 // reason; what it confirms is stored as typed. OK keeps the text readable after the dialog closed.
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "forms/Controls.h"
 #include "options/EntryDialog.h"
@@ -33,6 +34,9 @@ class dlgDomain final : public EntryDialog {
   forms::ComboBox cmbDomain;
   forms::CommandButton OKButton;
   forms::CommandButton CancelButton;
+
+  // What a front-end draws, in tab order.
+  auto Controls() { return std::tie(Label1, cmbDomain, OKButton, CancelButton); }
 
   static const std::array<const char*, 8> kPresets;
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "config/CIniFile2.h"
@@ -120,11 +121,23 @@ class frmOrvexOptions {
   std::array<forms::CommandButton, 7> cmdButtonOp;
 
   // Other
-  forms::Label fraBrowserEngine;  // frame captions
-  forms::Label fraPresentation;
+  forms::Frame fraBrowserEngine;
+  forms::Frame fraPresentation;
   forms::Label lblBrowserEngine;
   forms::ComboBox cmbBrowserType;  // item data = engine number
   std::array<forms::CheckBox, kSwitchCount> cbSwitch;  // one per switch, in kSwitchSettings' order
+
+  // ---- what a front-end draws: the controls of the frame and of each page, in tab order ----
+  auto FrameControls() { return std::tie(cmdOK, cmdCancel, cmdHelp); }
+  auto GeneralPageControls() {
+    return std::tie(Label2[2], Label5, Label1[2], txtServer, cmdChangeRoot, Label6, Label1[3], txtRoot, cmdBrowseDir,
+                    Label2[0], Label3[0], Label1[0], txtHome, cmdBrowse, Label3[1], Label1[1], txtError);
+  }
+  auto DomainsPageControls() { return std::tie(Label2[1], lstDomains, cmdDomainOp); }
+  auto ToolbarPageControls() { return std::tie(Label2[3], lstButtons, cmdButtonOp); }
+  auto OtherPageControls() {
+    return std::tie(fraBrowserEngine, lblBrowserEngine, cmbBrowserType, fraPresentation, cbSwitch);
+  }
 
   // OK and Cancel unload the dialog and end its modal display; on_closed tells the view so.
   bool unloaded = false;

@@ -101,14 +101,12 @@ void ButtonDialogView::AddField(QGridLayout* grid, int row, QLabel* label, QLine
 }
 
 void ButtonDialogView::BindControls() {
-  controls_.Bind(form_.cmbType, type_);
-  controls_.Bind(form_.txtCaption, caption_);
-  controls_.Bind(form_.txtURL, url_);
-  controls_.Bind(form_.txtBitmap, bitmap_);
-  controls_.Bind(form_.cmdBrowse, browse_);
-  controls_.Bind(form_.cmdBrowseBitmap, browse_bitmap_);
-  controls_.Bind(form_.OKButton, ok_);
-  controls_.Bind(form_.CancelButton, cancel_);
+  std::array<QLabel*, 3> field_labels{};
+  field_labels[kCaptionLabel] = caption_label_;
+  field_labels[kBitmapLabel] = bitmap_label_;
+  field_labels[kUrlLabel] = url_label_;
+  controls_.BindAll(form_.Controls(), std::array{type_heading_, custom_heading_}, type_, field_labels, caption_, url_,
+                    bitmap_, ok_, cancel_, browse_, browse_bitmap_, hint_);
 }
 
 // The form's tab order: the type, the three boxes, OK, Cancel, then the two browse buttons.
@@ -137,20 +135,7 @@ void ButtonDialogView::Connect() {
 
 void ButtonDialogView::Render() {
   setWindowTitle(ToQ(form_.Caption));
-  RenderLabel(type_heading_, form_.Label1[0]);
-  RenderLabel(custom_heading_, form_.Label1[1]);
-  RenderComboBox(type_, form_.cmbType);
-  RenderLabel(caption_label_, form_.lblCaption[kCaptionLabel]);
-  RenderLabel(url_label_, form_.lblCaption[kUrlLabel]);
-  RenderLabel(bitmap_label_, form_.lblCaption[kBitmapLabel]);
-  RenderTextBox(caption_, form_.txtCaption);
-  RenderTextBox(url_, form_.txtURL);
-  RenderTextBox(bitmap_, form_.txtBitmap);
-  RenderButton(browse_, form_.cmdBrowse);
-  RenderButton(browse_bitmap_, form_.cmdBrowseBitmap);
-  RenderLabel(hint_, form_.Label3);
-  RenderButton(ok_, form_.OKButton);
-  RenderButton(cancel_, form_.CancelButton);
+  controls_.RenderAll();
 }
 
 void ButtonDialogView::reject() {

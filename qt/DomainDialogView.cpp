@@ -60,9 +60,7 @@ void DomainDialogView::Build() {
   layout->setSizeConstraint(QLayout::SetFixedSize);
   label_->setMaximumWidth(TwipsToPixels(3600, this));
 
-  controls_.Bind(form_.cmbDomain, domain_);
-  controls_.Bind(form_.OKButton, ok_);
-  controls_.Bind(form_.CancelButton, cancel_);
+  controls_.BindAll(form_.Controls(), label_, domain_, ok_, cancel_);
 }
 
 void DomainDialogView::Connect() {
@@ -88,10 +86,7 @@ void DomainDialogView::Connect() {
 
 void DomainDialogView::Render() {
   setWindowTitle(ToQ(form_.Caption));
-  RenderLabel(label_, form_.Label1);
-  RenderComboBox(domain_, form_.cmbDomain);
-  RenderButton(ok_, form_.OKButton);
-  RenderButton(cancel_, form_.CancelButton);
+  controls_.RenderAll();
 }
 
 void DomainDialogView::reject() {

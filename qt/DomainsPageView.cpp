@@ -11,10 +11,6 @@
 
 namespace kgh::qt {
 
-namespace {
-constexpr std::size_t kDomainsHeading = 1;
-}
-
 DomainsPageView::DomainsPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls,
                                  QWidget* parent)
     : OptionsPage(form, dispatch, controls, parent) {
@@ -31,14 +27,13 @@ DomainsPageView::DomainsPageView(frmOrvexOptions& form, forms::Dispatcher& dispa
     buttons_[i]->setObjectName(QString::fromStdString(form_.cmdDomainOp[i].name));
     buttons_[i]->setAutoDefault(false);
     column->addWidget(buttons_[i]);
-    controls_.Bind(form_.cmdDomainOp[i], buttons_[i]);
   }
   column->addStretch();
   auto* grid = new QGridLayout(this);
   grid->addWidget(heading_row, 0, 0, 1, 2);
   grid->addWidget(list_, 1, 0);
   grid->addLayout(column, 1, 1);
-  controls_.Bind(form_.lstDomains, list_);
+  controls_.BindAll(form_.DomainsPageControls(), heading_, list_, buttons_);
   Connect();
 }
 
@@ -55,12 +50,6 @@ void DomainsPageView::Connect() {
     connect(buttons_[i], &QPushButton::clicked, this,
             [this, index] { dispatch_([this, index] { form_.cmdDomainOp_Click(index); }); });
   }
-}
-
-void DomainsPageView::Render() {
-  RenderLabel(heading_, form_.Label2[kDomainsHeading]);
-  RenderListBox(list_, form_.lstDomains);
-  for (std::size_t i = 0; i < buttons_.size(); ++i) RenderButton(buttons_[i], form_.cmdDomainOp[i]);
 }
 
 }  // namespace kgh::qt

@@ -12,7 +12,6 @@ namespace kgh::qt {
 class DomainsPageView final : public OptionsPage {
  public:
   DomainsPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
-  void Render() override;
 
  private:
   void Connect();

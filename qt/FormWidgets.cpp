@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +54,8 @@ void RenderControl(QWidget* widget, const forms::Control& control) {
 
 void RenderLabel(QLabel* widget, const forms::Label& label) {
   RenderControl(widget, label);
-  const QString caption = ToQ(label.caption);
+  // Texts from the string table break lines with CR LF; a label breaks them at LF alone.
+  const QString caption = ToQ(label.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   if (widget->text() != caption) widget->setText(caption);
   const bool grey = label.color == forms::TextColor::GrayText;
   // The grey-text colour is the palette's colour for disabled text.
@@ -61,6 +63,12 @@ void RenderLabel(QLabel* widget, const forms::Label& label) {
   QPalette palette = normal;
   if (grey) palette.setColor(QPalette::WindowText, normal.color(QPalette::Disabled, QPalette::WindowText));
   if (widget->palette().color(QPalette::WindowText) != palette.color(QPalette::WindowText)) widget->setPalette(palette);
+}
+
+void RenderFrame(QGroupBox* widget, const forms::Frame& frame) {
+  RenderControl(widget, frame);
+  const QString caption = ToQ(frame.caption);
+  if (widget->title() != caption) widget->setTitle(caption);
 }
 
 void RenderButton(QAbstractButton* widget, const forms::CommandButton& button) {

@@ -12,6 +12,7 @@ class QAbstractButton;
 class QAbstractItemView;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -26,6 +27,7 @@ namespace kgh::qt {
 
 void RenderControl(QWidget* widget, const forms::Control& control);
 void RenderLabel(QLabel* widget, const forms::Label& label);
+void RenderFrame(QGroupBox* widget, const forms::Frame& frame);
 void RenderButton(QAbstractButton* widget, const forms::CommandButton& button);
 void RenderCheckBox(QCheckBox* widget, const forms::CheckBox& box);
 void RenderTextBox(QLineEdit* widget, const forms::TextBox& box);

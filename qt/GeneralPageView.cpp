@@ -12,14 +12,6 @@
 
 namespace kgh::qt {
 
-namespace {
-
-// Label1's and Label2's indexes, in the form's order.
-constexpr std::size_t kHomeLabel = 0, kErrorLabel = 1, kServerLabel = 2, kRootLabel = 3;
-constexpr std::size_t kPagesHeading = 0, kDefaultsHeading = 2;
-
-}  // namespace
-
 GeneralPageView::GeneralPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls,
                                  QWidget* parent)
     : OptionsPage(form, dispatch, controls, parent) {
@@ -30,13 +22,9 @@ GeneralPageView::GeneralPageView(frmOrvexOptions& form, forms::Dispatcher& dispa
   BuildDefaults(grid);
   BuildPages(grid);
   grid->setRowStretch(grid->rowCount(), 1);
-  controls_.Bind(form_.txtServer, server_);
-  controls_.Bind(form_.cmdChangeRoot, change_root_);
-  controls_.Bind(form_.txtRoot, root_);
-  controls_.Bind(form_.cmdBrowseDir, browse_dir_);
-  controls_.Bind(form_.txtHome, home_);
-  controls_.Bind(form_.cmdBrowse, browse_);
-  controls_.Bind(form_.txtError, error_);
+  controls_.BindAll(form_.GeneralPageControls(), defaults_heading_, server_note_, server_label_, server_, change_root_,
+                    root_note_, root_label_, root_, browse_dir_, pages_heading_, home_note_, home_label_, home_, browse_,
+                    error_note_, error_label_, error_);
   Connect();
 }
 
@@ -95,26 +83,6 @@ void GeneralPageView::Connect() {
   connect(change_root_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdChangeRoot_Click(); }); });
   connect(browse_dir_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowseDir_Click(); }); });
   connect(browse_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdBrowse_Click(); }); });
-}
-
-void GeneralPageView::Render() {
-  RenderLabel(defaults_heading_, form_.Label2[kDefaultsHeading]);
-  RenderLabel(server_note_, form_.Label5);
-  RenderLabel(server_label_, form_.Label1[kServerLabel]);
-  RenderTextBox(server_, form_.txtServer);
-  RenderButton(change_root_, form_.cmdChangeRoot);
-  RenderLabel(root_note_, form_.Label6);
-  RenderLabel(root_label_, form_.Label1[kRootLabel]);
-  RenderTextBox(root_, form_.txtRoot);
-  RenderButton(browse_dir_, form_.cmdBrowseDir);
-  RenderLabel(pages_heading_, form_.Label2[kPagesHeading]);
-  RenderLabel(home_note_, form_.Label3[0]);
-  RenderLabel(home_label_, form_.Label1[kHomeLabel]);
-  RenderTextBox(home_, form_.txtHome);
-  RenderButton(browse_, form_.cmdBrowse);
-  RenderLabel(error_note_, form_.Label3[1]);
-  RenderLabel(error_label_, form_.Label1[kErrorLabel]);
-  RenderTextBox(error_, form_.txtError);
 }
 
 }  // namespace kgh::qt

@@ -11,7 +11,6 @@ namespace kgh::qt {
 class GeneralPageView final : public OptionsPage {
  public:
   GeneralPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
-  void Render() override;
 
  private:
   void BuildDefaults(QGridLayout* grid);

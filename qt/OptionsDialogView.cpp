@@ -19,10 +19,6 @@
 
 namespace kgh::qt {
 
-namespace {
-
-}  // namespace
-
 OptionsDialogView::OptionsDialogView(frmOrvexOptions& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   Build();
@@ -60,9 +56,7 @@ void OptionsDialogView::Build() {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   controls_.Bind(form_.tbsOptions, tabs_);
-  controls_.Bind(form_.cmdOK, ok_);
-  controls_.Bind(form_.cmdCancel, cancel_);
-  controls_.Bind(form_.cmdHelp, help_);
+  controls_.BindAll(form_.FrameControls(), ok_, cancel_, help_);
 }
 
 void OptionsDialogView::BuildTabs() {
@@ -114,11 +108,9 @@ void OptionsDialogView::Render() {
     const forms::Page& page = form_.picOptions[i];
     if (page.visible) stack_->setCurrentIndex(static_cast<int>(i));
     pages_[i]->setEnabled(page.enabled);
-    pages_[i]->Render();
   }
-  RenderButton(ok_, form_.cmdOK);
-  RenderButton(cancel_, form_.cmdCancel);
-  RenderButton(help_, form_.cmdHelp);
+  controls_.RenderAll();
+  for (OptionsPage* page : pages_) page->Render();
 }
 
 // Both entry dialogs are shown alike; while one is up, focus requests look in it first.

@@ -16,7 +16,8 @@ class OptionsPage : public QWidget {
   OptionsPage(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent)
       : QWidget(parent), form_(form), dispatch_(dispatch), controls_(controls) {}
 
-  virtual void Render() = 0;
+  // Draws what the page shows beyond the controls it bound (ControlWidgets draws those).
+  virtual void Render() {}
 
  protected:
   // A heading followed by an etched rule to the right edge.

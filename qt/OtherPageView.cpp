@@ -32,13 +32,12 @@ OtherPageView::OtherPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch,
     boxes_[i] = new QCheckBox(presentation_frame_);
     boxes_[i]->setObjectName(QString::fromStdString(form_.cbSwitch[i].name));
     column->addWidget(boxes_[i]);
-    controls_.Bind(form_.cbSwitch[i], boxes_[i]);
   }
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(engine_frame_);
   layout->addWidget(presentation_frame_);
   layout->addStretch();
-  controls_.Bind(form_.cmbBrowserType, engine_);
+  controls_.BindAll(form_.OtherPageControls(), engine_frame_, engine_label_, engine_, presentation_frame_, boxes_);
   Connect();
 }
 
@@ -54,14 +53,6 @@ void OtherPageView::Connect() {
     connect(boxes_[i], &QCheckBox::clicked, this,
             [this, box](bool checked) { dispatch_([box, checked] { box->value = checked ? 1 : 0; }); });
   }
-}
-
-void OtherPageView::Render() {
-  engine_frame_->setTitle(ToQ(form_.fraBrowserEngine.caption));
-  RenderLabel(engine_label_, form_.lblBrowserEngine);
-  RenderComboBox(engine_, form_.cmbBrowserType);
-  presentation_frame_->setTitle(ToQ(form_.fraPresentation.caption));
-  for (std::size_t i = 0; i < boxes_.size(); ++i) RenderCheckBox(boxes_[i], form_.cbSwitch[i]);
 }
 
 }  // namespace kgh::qt

@@ -13,7 +13,6 @@ namespace kgh::qt {
 class OtherPageView final : public OptionsPage {
  public:
   OtherPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
-  void Render() override;
 
  private:
   void Connect();

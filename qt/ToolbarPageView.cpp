@@ -17,7 +17,6 @@ namespace kgh::qt {
 
 namespace {
 
-constexpr std::size_t kButtonsHeading = 3;
 constexpr int kCaptionColumn = 0, kUrlColumn = 1, kImageColumn = 2;
 
 struct ArrowButton {
@@ -50,6 +49,7 @@ ToolbarPageView::ToolbarPageView(frmOrvexOptions& form, forms::Dispatcher& dispa
   grid->addLayout(buttons, 1, 1);
   grid->addWidget(preview_, 2, 0, 1, 2);
   grid->setColumnStretch(0, 1);
+  controls_.BindAll(form_.ToolbarPageControls(), heading_, list_, buttons_);
   Connect();
 }
 
@@ -70,7 +70,6 @@ void ToolbarPageView::BuildList() {
     if (width == 0) list_->setColumnHidden(static_cast<int>(i), true);
     else list_->setColumnWidth(static_cast<int>(i), TwipsToPixels(width, this));
   }
-  controls_.Bind(form_.lstButtons, list_);
 }
 
 QGridLayout* ToolbarPageView::BuildButtons() {
@@ -89,7 +88,6 @@ QGridLayout* ToolbarPageView::BuildButtons() {
   column->setRowStretch(7, 1);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     buttons_[i]->setObjectName(QString::fromStdString(form_.cmdButtonOp[i].name));
-    controls_.Bind(form_.cmdButtonOp[i], buttons_[i]);
   }
   return column;
 }
@@ -155,10 +153,7 @@ void ToolbarPageView::RenderPreview() {
 }
 
 void ToolbarPageView::Render() {
-  RenderLabel(heading_, form_.Label2[kButtonsHeading]);
-  RenderControl(list_, form_.lstButtons);
   RenderRows();
-  for (std::size_t i = 0; i < buttons_.size(); ++i) RenderButton(buttons_[i], form_.cmdButtonOp[i]);
   RenderPreview();
 }
 

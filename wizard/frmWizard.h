@@ -87,6 +87,11 @@ class frmWizard {
   forms::MenuItem mnuVirtDir;                   // invisible top-level menu, used as pop-up
   std::vector<forms::MenuItem> mnuVirtDirSel1;  // item 0 "Dir1" from design; 1..N on demand
 
+  // What a front-end draws besides the pages and the pop-up menu, page by page.
+  auto Controls() {
+    return std::tie(Label2, lblStep, imgStep, cmdIIS, lblExpl, cmdEmptyApp, Label1, chkSaveSettings, picNav, cmdNav);
+  }
+
   // Index 0 exists and is never used; the entries found occupy 1..N.
   std::vector<VirtualDirEntry> VirtualDirs;
 

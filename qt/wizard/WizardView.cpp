@@ -21,19 +21,15 @@ int FunctionKeyCode(int qt_key) {
   return frmWizard::kF1Key + (qt_key - Qt::Key_F1);
 }
 
-// Texts from the string table break lines with CR LF; a label breaks them at LF alone.
-void RenderText(QLabel* widget, const forms::Label& label) {
-  RenderControl(widget, label);
-  const QString text = ToQ(label.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (widget->text() != text) widget->setText(text);
-}
-
 }  // namespace
 
 WizardView::WizardView(frmWizard& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   setObjectName(QStringLiteral("frmWizard"));
   widgets_ = BuildWizardWidgets(this, form_);
+  controls_.BindAll(form_.Controls(), widgets_.heading, widgets_.step_text, widgets_.picture, widgets_.iis,
+                    widgets_.iis_label, widgets_.empty, widgets_.empty_label, widgets_.save_settings, widgets_.nav,
+                    widgets_.nav_button);
   setFixedSize(TwipsToPixels(wizard_layout::kClientWidth, this), TwipsToPixels(wizard_layout::kClientHeight, this));
   Connect();
   SeeKeysFirst(this);
@@ -77,39 +73,18 @@ void WizardView::reject() {
 
 void WizardView::Render() {
   setWindowTitle(ToQ(form_.Caption));
-  RenderPages();
-  RenderChoices();
-  RenderNavigation();
-  LayOutTexts(widgets_);
-}
-
-void WizardView::RenderPages() {
   for (std::size_t step = 0; step < widgets_.page.size(); ++step) {
     const forms::Page& page = form_.fraStep[step];
     // Pages that are not shown are parked outside the window.
     if (page.left == 0 && page.visible) widgets_.pages->setCurrentIndex(static_cast<int>(step));
     widgets_.page[step]->setEnabled(page.enabled);
   }
-  RenderText(widgets_.heading, form_.Label2);
-  for (const auto& [index, label] : widgets_.step_text) RenderText(label, form_.lblStep.at(index));
-  for (const auto& [index, picture] : widgets_.picture) RenderControl(picture, form_.imgStep.at(index));
-  RenderCheckBox(widgets_.save_settings, form_.chkSaveSettings);
-}
-
-// The choice buttons show pictures only; their labels say what they do, so the labels'
-// texts name them.
-void WizardView::RenderChoices() {
-  RenderButton(widgets_.iis, form_.cmdIIS);
-  RenderButton(widgets_.empty, form_.cmdEmptyApp);
-  RenderText(widgets_.iis_label, form_.lblExpl);
-  RenderText(widgets_.empty_label, form_.Label1);
+  controls_.RenderAll();
+  // The choice buttons show pictures only; their labels say what they do, so the labels'
+  // texts name them.
   widgets_.iis->setAccessibleName(ToQ(form_.lblExpl.caption));
   widgets_.empty->setAccessibleName(ToQ(form_.Label1.caption));
-}
-
-void WizardView::RenderNavigation() {
-  RenderControl(widgets_.nav, form_.picNav);
-  for (std::size_t i = 0; i < widgets_.nav_button.size(); ++i) RenderButton(widgets_.nav_button[i], form_.cmdNav[i]);
+  LayOutTexts(widgets_);
 }
 
 }  // namespace kgh::qt

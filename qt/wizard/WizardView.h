@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "forms/Dispatcher.h"
+#include "qt/ControlWidgets.h"
 #include "qt/wizard/WizardWidgets.h"
 #include "wizard/frmWizard.h"
 
@@ -26,13 +27,11 @@ class WizardView final : public QDialog {
  private:
   void Connect();
   void Render();
-  void RenderPages();
-  void RenderChoices();
-  void RenderNavigation();
 
   frmWizard& form_;
   forms::Dispatcher dispatch_;
   WizardWidgets widgets_;
+  ControlWidgets controls_;
 };
 
 }  // namespace kgh::qt

@@ -102,23 +102,6 @@ TEST_F(ConfigFile, CreateStartFileWritesTheTwentyFourLineTemplateThenTheHomePage
   EXPECT_TRUE(SetupOrvex().Compile("", "", ""));
 }
 
-TEST_F(ConfigFile, BrowserSettingsDefaultWhereKeysAreMissingOrOdd) {
-  CIniFile2 ini = Ini("[Other]\r\nx=1\r\n");
-  const BrowserSettings d = ReadBrowserSettings(ini);
-  EXPECT_EQ(d.home_page, "");
-  EXPECT_EQ(d.error_page, "res://error.htm");
-  EXPECT_EQ(d.switches, (SwitchValues{1, 1, 1, 1, 0, 0}));
-  EXPECT_EQ(d.browser_engine, 3);
-  WriteBytes(file, "[Browser]\r\nBrowserEngine=7\r\nStatusBar=5\r\nFullScreen=-2\r\nSmallToolbar=0\r\n");
-  BrowserSettings s = ReadBrowserSettings(ini);
-  EXPECT_EQ(s.browser_engine, 3);
-  EXPECT_EQ(s.switches, (SwitchValues{1, 1, 1, 1, 0, 0}));
-  WriteBrowserSettings(ini, s);
-  EXPECT_EQ(ReadBytes(file),
-            "[Browser]\r\nBrowserEngine=3\r\nStatusBar=1\r\nFullScreen=1\r\nSmallToolbar=0\r\nHomepage=\r\n"
-            "ErrorPage=res://error.htm\r\nDisableContextMenu=1\r\nAvoidModem=1\r\nCloseKelmar=0\r\n");
-}
-
 TEST_F(ConfigFile, TemplateToolbarReadsAsElevenRowsAndOtherLinesByTheCatalogueRules) {
   CIniFile2 ini = Ini(kTemplate);
   const std::vector<ToolbarEntry> rows = ReadToolbar(ini);

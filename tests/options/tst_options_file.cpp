@@ -42,10 +42,23 @@ TEST_F(OptionsFile, TheTemplateAfterItsFirstAndSecondSave) {
 }
 
 TEST_F(OptionsFile, AFolderWithoutConfigurationGetsOrvexIniWithEveryKey) {
-  Open()->cmdOK_Click();
+  auto form = Open();
+  EXPECT_EQ(Shown(*form), "|res://error.htm|||111100|3 - Use engine that is installed\n");
+  form->cmdOK_Click();
   EXPECT_EQ(File(), IniText({"[Browser]", "Homepage=", "ErrorPage=res://error.htm", "DisableContextMenu=1",
                              "StatusBar=1", "AvoidModem=1", "FullScreen=1", "SmallToolbar=0", "CloseKelmar=0",
                              "BrowserEngine=3", "[Toolbar]", "[Domains]", "[PrivateData]", "DefaultServer=",
+                             "DefaultRoot="}));
+}
+
+// Any number but 0 is on, and any engine but 1 and 2 is 3; OK writes what the dialog shows.
+TEST_F(OptionsFile, OddSwitchAndEngineValuesShowAsABrowserReadsThemAndAreWrittenPlain) {
+  auto form = OpenWith({"[Browser]", "BrowserEngine=7", "StatusBar=5", "FullScreen=0", "SmallToolbar=-2"});
+  EXPECT_EQ(Shown(*form), "|res://error.htm|||111010|3 - Use engine that is installed\n");
+  form->cmdOK_Click();
+  EXPECT_EQ(File(), IniText({"[Browser]", "BrowserEngine=3", "StatusBar=1", "FullScreen=0", "SmallToolbar=1",
+                             "Homepage=", "ErrorPage=res://error.htm", "DisableContextMenu=1", "AvoidModem=1",
+                             "CloseKelmar=0", "[Toolbar]", "[Domains]", "[PrivateData]", "DefaultServer=",
                              "DefaultRoot="}));
 }
 
