@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the dialogs need. Run as root.
+#   scripts/install-deps.sh           the Linux build
+#   scripts/install-deps.sh windows   also the Windows cross build and Wine to run it
 set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-tidy cppcheck libclang-rt-14-dev valgrind
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev fonts-dejavu-core xvfb xauth nginx-light
 )
+if [[ "${1:-}" == windows ]]; then
+  # GoogleTest's sources come with libgtest-dev; the cross build compiles them itself.
+  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64 xdotool)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -59,7 +59,9 @@ TEST(FileAttributes, TellsFoldersFilesAndNothing) {
   for (const std::string& missing : {dir.File("*.htm"), dir.File("missing"), dir.path().string() + "/", std::string()})
     EXPECT_EQ(FileAttributes(missing), -1) << missing;
   // A link is an entry of its own: to a folder it carries the folder bit, dangling it is a file.
-  std::filesystem::create_directory_symlink(dir.path(), dir.File("folder-link"));
+  std::error_code no_links;
+  std::filesystem::create_directory_symlink(dir.path(), dir.File("folder-link"), no_links);
+  if (no_links) GTEST_SKIP() << "no symbolic links on this system: " << no_links.message();
   std::filesystem::create_symlink(dir.File("missing"), dir.File("dangling"));
   EXPECT_NE(FileAttributes(dir.File("folder-link")) & kDirectoryAttribute, 0);
   EXPECT_GE(FileAttributes(dir.File("dangling")), 0);

@@ -82,8 +82,12 @@ std::set<std::string> StatesOf(const std::string& path, const std::function<void
 std::size_t KillWhileRepeating(const std::string& path, const std::function<void()>& action,
                                const std::set<std::string>& states) {
   std::mt19937 random(2026);
-  // A save or a build takes a few milliseconds, most of them flushing to disk.
-  std::uniform_int_distribution<int> delay_us(0, 10000);
+  // A save or a build takes a few milliseconds, most of them flushing to disk, and longer on a
+  // busy machine: the kills are spread over three of them, as long as they take here and now.
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 4; ++i) action();
+  const auto per_action = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 4;
+  std::uniform_int_distribution<long long> delay_us(0, std::max<long long>(10000, 3 * per_action.count()));
   std::set<std::string> met;
   for (int kill_no = 0; kill_no < kKills; ++kill_no) {
     const pid_t child = fork();
