@@ -32,6 +32,7 @@ class CommandLine : public ::testing::Test {
 
 TEST_F(CommandLine, CreatesShowsAndEditsAConfiguration) {
   ASSERT_EQ(Cli("create-start-file " + file + " start.htm").status, 0);
+  EXPECT_EQ(test::ReadBytes(file), test::ReadBytes(KGH_START_FILE)) << "the bytes a Windows host gets as well";
   const CliRun json = Cli("show --json " + dir.path().string());
   ASSERT_EQ(json.status, 0);
   for (const char* part : {"\"Homepage\": \"start.htm\"", "\"BrowserEngine\": 2", "\"url\": \"<<Back button>>\"",
