@@ -1,11 +1,11 @@
-// The Windows front-end of the automation server: the system's message boxes, file dialogs,
-// folder browser and help, with the help file looked for beside the DLL. The native dialogs are
-// not there yet, so the operations that open a dialog return without showing one.
+// The Windows front-end of the automation server: the native dialogs, and the system's message
+// boxes, file dialogs, folder browser and help, with the help file looked for beside the DLL.
 #include "component/FrontEnd.h"
 #include "component/automation/ServerModule.h"
 #include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "win32/NativeFormHost.h"
 
 namespace kgh {
 namespace {
@@ -24,6 +24,7 @@ class NativeFrontEnd final : public FrontEnd {
     services.options.folder_browser = &folder_browser_;
     services.options.help = &help_;
     services.options.component_dir = FolderOfServer();
+    services.forms = &forms_;
     return services;
   }
 
@@ -32,6 +33,7 @@ class NativeFrontEnd final : public FrontEnd {
   win32::Win32FileDialogs file_dialogs_;
   win32::Win32FolderBrowser folder_browser_;
   win32::Win32Help help_;
+  native::NativeFormHost forms_{messages_};
 };
 
 }  // namespace

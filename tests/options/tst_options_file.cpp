@@ -1,6 +1,7 @@
 // The options dialog over its file: what opening shows, what OK writes and in which order, what
 // Cancel keeps, and that every value a user edits comes back.
 #include "OptionsFakes.h"
+#include "support/TempDir.h"
 
 namespace kgh::test {
 namespace {
@@ -49,6 +50,15 @@ TEST_F(OptionsFile, AFolderWithoutConfigurationGetsOrvexIniWithEveryKey) {
                              "StatusBar=1", "AvoidModem=1", "FullScreen=1", "SmallToolbar=0", "CloseKelmar=0",
                              "BrowserEngine=3", "[Toolbar]", "[Domains]", "[PrivateData]", "DefaultServer=",
                              "DefaultRoot="}));
+}
+
+// The Windows dialogs are checked against these bytes under Wine, for the same keys.
+TEST_F(OptionsFile, TurningStartMaximizedOffWritesWhatEveryFrontEndWrites) {
+  File() = ReadBytes(KGH_AUTOMATION_FIXTURES "/start-file.ini");
+  auto form = Open("C:\\web", "devbox:8080/");
+  form->cbSwitch[SwitchIndex("cbMaximized")].value = 0;
+  form->cmdOK_Click();
+  EXPECT_EQ(File(), ReadBytes(KGH_AUTOMATION_FIXTURES "/start-file-maximized-off.ini"));
 }
 
 // Any number but 0 is on, and any engine but 1 and 2 is 3; OK writes what the dialog shows.

@@ -83,11 +83,13 @@ std::size_t KillWhileRepeating(const std::string& path, const std::function<void
                                const std::set<std::string>& states) {
   std::mt19937 random(2026);
   // A save or a build takes a few milliseconds, most of them flushing to disk, and longer on a
-  // busy machine: the kills are spread over three of them, as long as they take here and now.
+  // busy machine or under a sanitizer: the kills are spread over six of them, as long as they
+  // take here and now, so that the saver often gets through some before it is killed.
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < 4; ++i) action();
-  const auto per_action = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 4;
-  std::uniform_int_distribution<long long> delay_us(0, std::max<long long>(10000, 3 * per_action.count()));
+  using std::chrono::microseconds;
+  const auto per_action = std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - start) / 4;
+  std::uniform_int_distribution<long long> delay_us(0, std::max<long long>(20000, 6 * per_action.count()));
   std::set<std::string> met;
   for (int kill_no = 0; kill_no < kKills; ++kill_no) {
     const pid_t child = fork();

@@ -1,0 +1,93 @@
+#pragma once
+// A modal dialog window built in code: the system's dialog manager (Tab, Enter on the default
+// button, Esc, access keys), controls placed in dialog units, and the road from a control's
+// notification to the form's handler and back to a redraw. Each form's view derives from it.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "forms/Dispatcher.h"
+#include "win32/NativeWidgets.h"
+
+namespace kgh::native {
+
+// The pictures of picture buttons.
+enum class Glyph { OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight };
+
+class DialogWindow {
+ public:
+  DialogWindow(std::string caption, int width_units, int height_units);
+  virtual ~DialogWindow();
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
+
+  // Shows the dialog and returns once EndModal was called. The window of the calling thread that
+  // is active when it opens is disabled meanwhile, as the dialog's owner.
+  void RunModal();
+  void EndModal() { running_ = false; }
+  HWND window() const { return window_; }
+
+  // The input focus to `control`'s window; false when it has none, or it is hidden or disabled.
+  bool SetFocus(const forms::Control& control);
+
+ protected:
+  // Makes the controls; runs once, when the window exists.
+  virtual void Build() = 0;
+  // What the view draws beyond its bound controls.
+  virtual void Render() {}
+  // Esc and the window frame.
+  virtual void OnCancel() = 0;
+  // Sees a key before the focused control does; true when the form took it.
+  virtual bool OnKeyDown(const MSG&) { return false; }
+
+  // A page: a child window that holds controls and passes their notifications to the dialog;
+  // Tab moves into it. Controls made after PlaceInto(page) go onto it, placed relative to it.
+  HWND AddPage(RECT units);
+  void PlaceInto(HWND container) { container_ = container; }
+
+  // Controls, placed in dialog units. A label's "&" gives the next control in tab order its
+  // access key. `style` adds to WS_CHILD | WS_VISIBLE.
+  HWND Add(const char* window_class, const std::string& text, DWORD style, RECT units, DWORD extended = 0);
+  StaticText AddLabel(const std::string& text, RECT units);
+  GroupBox AddFrame(RECT units);
+  PushButton AddButton(RECT units, bool default_button = false);
+  // A button with a picture instead of a caption; `accessible_name` stays its window text, which
+  // the picture hides, so that assistive technology still names it.
+  PushButton AddPictureButton(const char* accessible_name, Glyph glyph, RECT units);
+  CheckButton AddCheckBox(RECT units);
+  EditBox AddEditBox(RECT units);
+  ComboBox AddComboBox(RECT units, bool editable);
+  ListBox AddListBox(RECT units);
+
+  // Handlers by control and notification code (BN_CLICKED, EN_CHANGE, ...).
+  void On(HWND control, WORD code, std::function<void()> handler);
+  // Handlers of list views and tab strips, by notification code (NM_CLICK, TCN_SELCHANGE, ...).
+  void OnNotify(HWND control, UINT code, std::function<void(const NMHDR&)> handler);
+
+  forms::Dispatcher dispatch_;
+  NativeControls controls_;
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void Redraw();
+
+  std::string caption_;
+  int width_units_;
+  int height_units_;
+  HWND window_ = nullptr;
+  HWND container_ = nullptr;  // where Add puts controls; the dialog itself when null
+  HFONT font_ = nullptr;
+  bool running_ = false;
+  int next_id_ = 100;
+  std::map<std::pair<int, WORD>, std::function<void()>> commands_;
+  std::map<std::pair<HWND, UINT>, std::function<void(const NMHDR&)>> notifications_;
+};
+
+// A window's text, in the system's code page.
+std::string WindowText(HWND window);
+
+}  // namespace kgh::native

@@ -1,0 +1,73 @@
+#pragma once
+// The native window that draws each kind of control, for the binding of forms/BoundControls.h.
+// Windows are plain handles, so each kind of control gets a wrapper of its own: a form whose
+// control is bound to the wrong kind of window does not build.
+#include <windows.h>
+
+#include "forms/BoundControls.h"
+#include "forms/Controls.h"
+
+namespace kgh::native {
+
+struct StaticText { HWND window = nullptr; };   // a label
+struct GroupBox { HWND window = nullptr; };     // a frame
+struct PushButton { HWND window = nullptr; };
+struct CheckButton { HWND window = nullptr; };
+struct EditBox { HWND window = nullptr; };
+struct ComboBox { HWND window = nullptr; };     // editable or a drop-down list
+struct ListBox { HWND window = nullptr; };
+struct ReportView { HWND window = nullptr; };   // a list view in report form
+struct AnyWindow { HWND window = nullptr; };    // a plain control: a picture, a panel
+
+// Drawing: each copies the control's state onto its window where it differs.
+void DrawControl(HWND window, const forms::Control& control);
+void DrawText(HWND window, const std::string& text);
+void Draw(StaticText widget, const forms::Label& label);
+void Draw(GroupBox widget, const forms::Frame& frame);
+void Draw(PushButton widget, const forms::CommandButton& button);
+void Draw(CheckButton widget, const forms::CheckBox& box);
+void Draw(EditBox widget, const forms::TextBox& box);
+void Draw(ComboBox widget, const forms::ComboBox& combo);
+void Draw(ListBox widget, const forms::ListBox& list);
+// Shows the selection the form set in an edit field (EM_SETSEL) or a combo's (CB_SETEDITSEL).
+void SelectInEdit(HWND window, UINT message, const forms::EditText& edit);
+
+template <typename Control>
+struct WidgetFor;
+template <typename Widget, typename Control>
+struct NativeKind {
+  using type = Widget;
+  static HWND Handle(Widget widget) { return widget.window; }
+  static void Draw(Widget widget, const Control& control) { native::Draw(widget, control); }
+};
+template <>
+struct WidgetFor<forms::Label> : NativeKind<StaticText, forms::Label> {};
+template <>
+struct WidgetFor<forms::Frame> : NativeKind<GroupBox, forms::Frame> {};
+template <>
+struct WidgetFor<forms::CommandButton> : NativeKind<PushButton, forms::CommandButton> {};
+template <>
+struct WidgetFor<forms::CheckBox> : NativeKind<CheckButton, forms::CheckBox> {};
+template <>
+struct WidgetFor<forms::TextBox> : NativeKind<EditBox, forms::TextBox> {};
+template <>
+struct WidgetFor<forms::ComboBox> : NativeKind<ComboBox, forms::ComboBox> {};
+template <>
+struct WidgetFor<forms::ListBox> : NativeKind<ListBox, forms::ListBox> {};
+template <>
+struct WidgetFor<forms::Control> {
+  using type = AnyWindow;
+  static HWND Handle(AnyWindow widget) { return widget.window; }
+  static void Draw(AnyWindow widget, const forms::Control& control) { DrawControl(widget.window, control); }
+};
+// Its rows are drawn by the page that owns the list, which knows their columns.
+template <typename Row>
+struct WidgetFor<forms::ListView<Row>> {
+  using type = ReportView;
+  static HWND Handle(ReportView widget) { return widget.window; }
+  static void Draw(ReportView widget, const forms::ListView<Row>& control) { DrawControl(widget.window, control); }
+};
+
+using NativeControls = forms::BoundControls<WidgetFor, HWND>;
+
+}  // namespace kgh::native

@@ -1,0 +1,46 @@
+#pragma once
+// The options dialog as a native window over frmOrvexOptions: a tab strip over four pages, OK,
+// Cancel and Help. It shows the two entry dialogs over itself and answers the forms' focus
+// requests, the nested dialog's first.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "options/OptionsDialogHost.h"
+#include "options/frmOrvexOptions.h"
+#include "win32/DialogWindow.h"
+
+namespace kgh::native {
+
+class OptionsDialogWindow final : public DialogWindow, public OptionsDialogHost {
+ public:
+  explicit OptionsDialogWindow(frmOrvexOptions& form);
+  ~OptionsDialogWindow() override;
+  OptionsDialogWindow(const OptionsDialogWindow&) = delete;
+  OptionsDialogWindow& operator=(const OptionsDialogWindow&) = delete;
+
+  void ShowModal(dlgButton& dialog) override;
+  void ShowModal(dlgDomain& dialog) override;
+  bool SetFocus(const forms::Control& control) override;
+
+ private:
+  void Build() override;
+  void BuildGeneralPage(HWND page);
+  void BuildDomainsPage(HWND page);
+  void BuildToolbarPage(HWND page);
+  void BuildOtherPage(HWND page);
+  void BindTextBox(EditBox box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)());
+  void Render() override;
+  void RenderRows();
+  void OnCancel() override;
+  bool OnKeyDown(const MSG& message) override;
+
+  frmOrvexOptions& form_;
+  HWND tabs_ = nullptr;
+  std::array<HWND, 4> pages_{};
+  ReportView rows_;
+  bool drawing_rows_ = false;
+  DialogWindow* nested_ = nullptr;  // the entry dialog shown over this one
+};
+
+}  // namespace kgh::native
