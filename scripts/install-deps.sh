@@ -10,7 +10,7 @@ packages=(
 )
 if [[ "${1:-}" == windows ]]; then
   # GoogleTest's sources come with libgtest-dev; the cross build compiles them itself.
-  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64 xdotool)
+  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64 xdotool imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -81,6 +81,39 @@ bool DialogWindow::SetFocus(const forms::Control& control) {
   return true;
 }
 
+namespace {
+
+// Pixels at the screen's resolution: 1440 twips to the inch.
+int TwipsToPixels(int twips, int dots_per_inch) { return MulDiv(twips, dots_per_inch, 1440); }
+
+int ScreenDotsPerInch() {
+  const HDC screen = GetDC(nullptr);
+  const int dots = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dots;
+}
+
+}  // namespace
+
+RECT DialogWindow::Twips(int left, int top, int width, int height) const {
+  // The pixels of 4 by 8 dialog units: the dialog font's average character cell.
+  RECT base{0, 0, 4, 8};
+  MapDialogRect(window_, &base);
+  const int dots = ScreenDotsPerInch();
+  const auto across = [&](int twips) { return MulDiv(TwipsToPixels(twips, dots), 4, base.right); };
+  const auto down = [&](int twips) { return MulDiv(TwipsToPixels(twips, dots), 8, base.bottom); };
+  return {across(left), down(top), across(width), down(height)};
+}
+
+void DialogWindow::SetClientSizeTwips(int width, int height) {
+  const int dots = ScreenDotsPerInch();
+  RECT frame{0, 0, TwipsToPixels(width, dots), TwipsToPixels(height, dots)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND DialogWindow::Add(const char* window_class, const std::string& text, DWORD style, RECT units, DWORD extended) {
   RECT pixels{units.left, units.top, units.left + units.right, units.top + units.bottom};
   MapDialogRect(window_, &pixels);

@@ -48,6 +48,11 @@ class DialogWindow {
   HWND AddPage(RECT units);
   void PlaceInto(HWND container) { container_ = container; }
 
+  // A rectangle given in twips, as forms are designed, in dialog units. Valid once the window exists.
+  RECT Twips(int left, int top, int width, int height) const;
+  // Sets the client area to a size given in twips.
+  void SetClientSizeTwips(int width, int height);
+
   // Controls, placed in dialog units. A label's "&" gives the next control in tab order its
   // access key. `style` adds to WS_CHILD | WS_VISIBLE.
   HWND Add(const char* window_class, const std::string& text, DWORD style, RECT units, DWORD extended = 0);

@@ -1,6 +1,7 @@
 #include "win32/NativeFormHost.h"
 
 #include "win32/OptionsDialogWindow.h"
+#include "win32/WizardWindow.h"
 
 namespace kgh::native {
 
@@ -9,11 +10,9 @@ void NativeFormHost::ShowOptionsDialog(frmOrvexOptions& form) {
   window.RunModal();
 }
 
-void NativeFormHost::ShowWizard(frmWizard&) {
-  messages_.Show(MessageRequest::Notice(
-      "The wizard for a new configuration is not available in this version for Windows. Create the file with "
-      "CreateStartFile and edit it with the options dialog.",
-      MessageIcon::Exclamation));
+void NativeFormHost::ShowWizard(frmWizard& form) {
+  WizardWindow window(form, resources_);
+  window.RunModal();
 }
 
 }  // namespace kgh::native

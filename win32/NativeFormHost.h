@@ -1,19 +1,20 @@
 #pragma once
 // Shows the component's dialogs as native windows, modally, without an owner window.
+#include <windows.h>
+
 #include "component/FormHost.h"
-#include "platform/MessageBox.h"
 
 namespace kgh::native {
 
 class NativeFormHost final : public FormHost {
  public:
-  explicit NativeFormHost(MessageBoxService& messages) : messages_(messages) {}
+  // `resources` holds the wizard's pictures.
+  explicit NativeFormHost(HMODULE resources) : resources_(resources) {}
   void ShowOptionsDialog(frmOrvexOptions& form) override;
-  // The wizard has no native window yet: the user is told so, and nothing is built.
   void ShowWizard(frmWizard& form) override;
 
  private:
-  MessageBoxService& messages_;
+  HMODULE resources_;
 };
 
 }  // namespace kgh::native

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "win32/NativeFormHost.h"
+#include "win32/WizardWindow.h"
 
 namespace kgh {
 namespace {
@@ -25,6 +26,7 @@ class NativeFrontEnd final : public FrontEnd {
     services.options.help = &help_;
     services.options.component_dir = FolderOfServer();
     services.forms = &forms_;
+    services.wizard_host = &wizard_host_;
     return services;
   }
 
@@ -33,7 +35,8 @@ class NativeFrontEnd final : public FrontEnd {
   win32::Win32FileDialogs file_dialogs_;
   win32::Win32FolderBrowser folder_browser_;
   win32::Win32Help help_;
-  native::NativeFormHost forms_{messages_};
+  native::NativeFormHost forms_{automation::Module()};
+  native::NativeWizardHost wizard_host_;
 };
 
 }  // namespace

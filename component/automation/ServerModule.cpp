@@ -16,6 +16,7 @@ LONG g_references = 0;
 }  // namespace
 
 void SetModule(HMODULE module) { g_module = module; }
+HMODULE Module() { return g_module; }
 
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');

@@ -10,6 +10,7 @@
 namespace kgh::automation {
 
 void SetModule(HMODULE module);
+HMODULE Module();
 // The DLL's full path, as the registry and the type library loader need it.
 std::wstring ModulePath();
 

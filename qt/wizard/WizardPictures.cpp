@@ -13,37 +13,10 @@ namespace {
 QString ResourcePath(WizardPicture picture) {
   static const bool registered = (RegisterWizardPictures(), true);
   (void)registered;
-  switch (picture) {
-    case WizardPicture::Introduction:
-      return QStringLiteral(":/wizard/intro.png");
-    case WizardPicture::Choose:
-      return QStringLiteral(":/wizard/choose.png");
-    case WizardPicture::Instructions:
-      return QStringLiteral(":/wizard/instructions.png");
-    case WizardPicture::Finished:
-      return QStringLiteral(":/wizard/finished.png");
-    case WizardPicture::Server:
-      return QStringLiteral(":/wizard/server.png");
-    case WizardPicture::BlankPage:
-      return QStringLiteral(":/wizard/blank.png");
-  }
-  return {};
+  return QStringLiteral(":/wizard/") + QString::fromLatin1(PictureName(picture)) + QStringLiteral(".png");
 }
 
 }  // namespace
-
-WizardPicture StepPicture(int index) {
-  switch (index) {
-    case 0:
-      return WizardPicture::Introduction;
-    case 1:
-      return WizardPicture::Choose;
-    case 2:
-      return WizardPicture::Instructions;
-    default:
-      return WizardPicture::Finished;
-  }
-}
 
 QPixmap WizardPixmap(WizardPicture picture, const QSize& size, qreal device_pixel_ratio) {
   QPixmap source(ResourcePath(picture));

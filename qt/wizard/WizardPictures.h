@@ -4,12 +4,9 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "wizard/WizardDesign.h"
+
 namespace kgh::qt {
-
-enum class WizardPicture { Introduction, Choose, Instructions, Finished, Server, BlankPage };
-
-// The banner of the page that shows imgStep(`index`) (indexes 0, 1, 2 and 5).
-WizardPicture StepPicture(int index);
 
 // The picture drawn to fit `size` (logical pixels) at the screen's `device_pixel_ratio`,
 // keeping its proportions; empty when the picture is not compiled in.

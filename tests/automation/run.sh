@@ -62,8 +62,41 @@ options_dialog ctrl+Tab alt+a type:http://intranet.example Return Return
 grep -q $'^res:\r$' "$work/site/Orvex.INI" || fail "the domains were lost"
 grep -q $'^http://intranet.example\r$' "$work/site/Orvex.INI" || fail "the added domain was not saved"
 
+# Waits for the window titled $1 and sends it the keys that follow.
+keys_to() {
+  local window
+  window="$(timeout 60 xdotool search --sync --name "$1" | head -1)" || fail "no window \"$1\""
+  shift
+  sleep 1
+  xdotool windowfocus --sync "$window"
+  for keys in "$@"; do
+    if [[ "$keys" == type:* ]]; then xdotool type --delay 30 "${keys#type:}"; else xdotool key $keys; fi
+    sleep 0.4
+  done
+}
+
+# The wizard: Next, Tab to "Create empty configuration" and Space, the save dialog, then OK in the
+# options dialog it opens on the new file; the host gets the file's path.
+mkdir -p "$WINEPREFIX/drive_c/kiosk"
+wine cscript //nologo "$(win "$here/wizard.vbs")" >"$work/answer" 2>"$work/errors" &
+pid=$!
+keys_to "Configuration Wizard" Return Tab Tab space
+keys_to "Save Orvex config file" 'type:C:\kiosk\Orvex.INI' Return
+keys_to "Pallix Browser Options" Return
+wait "$pid" || fail "CreateNew failed: $(cat "$work/answer")"
+[[ "$(tr -d '\r' <"$work/answer")" == '[C:\kiosk\Orvex.INI]' ]] || fail "CreateNew answered $(cat "$work/answer")"
+built="$WINEPREFIX/drive_c/kiosk/Orvex.INI"
+grep -q $'^Homepage=http://' "$built" || fail "the wizard wrote no home page"
+grep -q $'^\[PrivateData\]\r$' "$built" || fail "the options dialog did not save the new file"
+# Esc in the wizard: nothing is built, and the host gets "".
+wine cscript //nologo "$(win "$here/wizard.vbs")" >"$work/answer" 2>"$work/errors" &
+pid=$!
+keys_to "Configuration Wizard" Escape
+wait "$pid" || fail "CreateNew failed: $(cat "$work/answer")"
+[[ "$(tr -d '\r' <"$work/answer")" == '[]' ]] || fail "a cancelled wizard answered $(cat "$work/answer")"
+
 wine regsvr32 /s /u "$(win "$dll")" || fail "regsvr32 refused to unregister"
 if wine reg query "$class" >/dev/null 2>&1; then fail "the class is still registered"; fi
 if wine reg query 'HKCR\KelmarGUIHelper.SetupOrvex' >/dev/null 2>&1; then fail "the identifier is still registered"; fi
 wineserver -w
-echo "automation server: registered, called, its dialog driven by keyboard, and unregistered"
+echo "automation server: registered, called, its dialogs and wizard driven by keyboard, and unregistered"
