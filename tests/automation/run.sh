@@ -88,6 +88,21 @@ wait "$pid" || fail "CreateNew failed: $(cat "$work/answer")"
 built="$WINEPREFIX/drive_c/kiosk/Orvex.INI"
 grep -q $'^Homepage=http://' "$built" || fail "the wizard wrote no home page"
 grep -q $'^\[PrivateData\]\r$' "$built" || fail "the options dialog did not save the new file"
+# A web application found in the registry: the pop-up menu offers it, and the configuration built
+# for it opens on its start page below the application's path.
+wine reg add 'HKLM\System\CurrentControlSet\Services\W3SVC\Parameters\Virtual Roots' /v /shop /t REG_SZ \
+  /d 'C:\shop,,1' /f >/dev/null 2>&1 || fail "cannot add the web application to the registry"
+mkdir -p "$WINEPREFIX/drive_c/shop"
+echo x >"$WINEPREFIX/drive_c/shop/index.htm"
+wine cscript //nologo "$(win "$here/wizard.vbs")" >"$work/answer" 2>"$work/errors" &
+pid=$!
+keys_to "Configuration Wizard" Return Tab space Down Return
+keys_to "Save Orvex config file" 'type:C:\shop\Orvex.INI' Return
+keys_to "Pallix Browser Options" Return
+wait "$pid" || fail "CreateNew failed: $(cat "$work/answer")"
+[[ "$(tr -d '\r' <"$work/answer")" == '[C:\shop\Orvex.INI]' ]] || fail "CreateNew answered $(cat "$work/answer")"
+grep -q $'^Homepage=http://[^/]*/shop/index.htm\r$' "$WINEPREFIX/drive_c/shop/Orvex.INI" ||
+  fail "the home page is not the application's: $(grep Homepage "$WINEPREFIX/drive_c/shop/Orvex.INI")"
 # Esc in the wizard: nothing is built, and the host gets "".
 wine cscript //nologo "$(win "$here/wizard.vbs")" >"$work/answer" 2>"$work/errors" &
 pid=$!
