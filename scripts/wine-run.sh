@@ -4,8 +4,14 @@
 set -euo pipefail
 export WINEPREFIX="${KGH_WINEPREFIX:-${TMPDIR:-/tmp}/kgh-wineprefix}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [[ ! -d "$WINEPREFIX" ]]; then
-  mkdir -p "$WINEPREFIX"
-  wine wineboot -i >/dev/null 2>&1 || true
-fi
+# Tests run side by side: the first one makes the prefix while the others wait for it.
+mkdir -p "$(dirname "$WINEPREFIX")"
+(
+  flock 9
+  if [[ ! -e "$WINEPREFIX/.made" ]]; then
+    mkdir -p "$WINEPREFIX"
+    wine wineboot -i >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.made"
+  fi
+) 9>"$WINEPREFIX.lock"
 exec wine "$@"
