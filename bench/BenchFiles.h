@@ -12,4 +12,8 @@ std::string BenchFolder(const std::string& name = "");
 // Puts `bytes` in the file at `path`, replacing what was there.
 void WriteFile(const std::string& path, std::string_view bytes);
 
+// A [Browser] section as the options dialog writes it, every setting at its default but the
+// home page on the server and the engine 2.
+std::string BrowserSectionText();
+
 }  // namespace kgh::bench

@@ -56,9 +56,7 @@ std::string MakeConfig(int buttons) {
     users += "[" + key + "]\r\nCaption=Button " + std::to_string(n) + "\r\nBitmap=img/button" + std::to_string(n) +
              ".bmp\r\n_Entry " + std::to_string(n) + "=http://server/pages/entry" + std::to_string(n) + ".htm\r\n";
   }
-  return "[Browser]\r\nHomepage=http://server/default.asp\r\nErrorPage=res://error.htm\r\nDisableContextMenu=1\r\n"
-         "StatusBar=1\r\nAvoidModem=1\r\nFullScreen=1\r\nSmallToolbar=0\r\nCloseKelmar=0\r\nBrowserEngine=2\r\n"
-         "[PrivateData]\r\nDefaultServer=" + std::string(kServer) + "\r\nDefaultRoot=" + kRoot + "\r\n" +
+  return kgh::bench::BrowserSectionText() + "[PrivateData]\r\nDefaultServer=" + std::string(kServer) + "\r\nDefaultRoot=" + kRoot + "\r\n" +
          users + toolbar +
          "[Domains]\r\nhttp://server/\r\nhttps://server/\r\njavascript:\r\nmailto:\r\nabout:\r\nres:\r\n";
 }

@@ -8,6 +8,7 @@
 #include "bench/BenchFiles.h"
 #include "bench/Floors.h"
 #include "component/SetupOrvex.h"
+#include "config/BrowserSettings.h"
 #include "config/CIniFile2.h"
 
 namespace {
@@ -16,8 +17,7 @@ using kgh::bench::BenchFolder;
 
 // A configuration of about `bytes` bytes: [Browser], a toolbar, and user sections to fill up.
 std::string MakeConfig(std::size_t bytes) {
-  std::string text = "[Browser]\r\nHomepage=http://server/default.asp\r\nErrorPage=res://error.htm\r\n"
-                     "StatusBar=1\r\nBrowserEngine=2\r\n[Toolbar]\r\nBack=1\r\nSep\r\nUser1=a.htm\r\n";
+  std::string text = kgh::bench::BrowserSectionText() + "[Toolbar]\r\nBack=1\r\nSep\r\nUser1=a.htm\r\n";
   for (int n = 1; text.size() < bytes; ++n)
     text += "[User" + std::to_string(n) + "]\r\nCaption=Button " + std::to_string(n) +
             "\r\nBitmap=img/b.bmp\r\n_Entry=http://server/pages/entry.htm\r\n";
@@ -52,8 +52,8 @@ void GetString(benchmark::State& state) {
 }
 
 void GetInt(benchmark::State& state) {
-  kgh::CIniFile2 ini = Accessor(PrepareFile(static_cast<std::size_t>(state.range(0))), "Browser");
-  for (auto _ : state) benchmark::DoNotOptimize(ini.GetInt("StatusBar", 0));
+  kgh::CIniFile2 ini = Accessor(PrepareFile(static_cast<std::size_t>(state.range(0))), kgh::kBrowserSection.data());
+  for (auto _ : state) benchmark::DoNotOptimize(ini.GetInt(kgh::kSwitchSettings[1].key, 0));
 }
 
 void GetSection(benchmark::State& state) {
@@ -62,9 +62,9 @@ void GetSection(benchmark::State& state) {
 }
 
 void WriteString(benchmark::State& state) {
-  kgh::CIniFile2 ini = Accessor(PrepareFile(static_cast<std::size_t>(state.range(0))), "Browser");
+  kgh::CIniFile2 ini = Accessor(PrepareFile(static_cast<std::size_t>(state.range(0))), kgh::kBrowserSection.data());
   int n = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(ini.WriteString("StatusBar", (++n % 2) != 0 ? "0" : "1"));
+  for (auto _ : state) benchmark::DoNotOptimize(ini.WriteString(kgh::kSwitchSettings[1].key, (++n % 2) != 0 ? "0" : "1"));
 }
 
 void WriteSection(benchmark::State& state) {
