@@ -1,7 +1,8 @@
 #pragma once
 // What the options dialog's two entry dialogs (a toolbar button, an allowed domain) share: how
 // one is shown, how it closes, and where its focus requests go. The options dialog's host shows
-// one modally until it closes. OK closes it confirmed once the input is accepted; Cancel and the
+// one modally until it closes; an entry dialog is shown once, and a new one is made for the next
+// entry. OK closes it confirmed once the input is accepted; Cancel and the
 // window frame close it unconfirmed. Its results stay readable after it closed.
 #include <functional>
 

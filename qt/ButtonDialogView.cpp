@@ -41,6 +41,9 @@ ButtonDialogView::ButtonDialogView(dlgButton& form, QWidget* parent)
   dispatch_.Render();
 }
 
+// The form may outlive its view: it must not reach a view that is gone.
+ButtonDialogView::~ButtonDialogView() { form_.on_closed = nullptr; }
+
 void ButtonDialogView::Build() {
   setObjectName(QStringLiteral("dlgButton"));
   type_heading_ = new QLabel(this);

@@ -18,6 +18,9 @@ namespace kgh::qt {
 class ButtonDialogView final : public QDialog {
  public:
   ButtonDialogView(dlgButton& form, QWidget* parent);
+  ~ButtonDialogView() override;
+  ButtonDialogView(const ButtonDialogView&) = delete;
+  ButtonDialogView& operator=(const ButtonDialogView&) = delete;
 
   const ControlWidgets& controls() const { return controls_; }
   void reject() override;

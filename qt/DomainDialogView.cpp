@@ -23,6 +23,9 @@ DomainDialogView::DomainDialogView(dlgDomain& form, QWidget* parent)
   dispatch_.Render();
 }
 
+// The form may outlive its view: it must not reach a view that is gone.
+DomainDialogView::~DomainDialogView() { form_.on_closed = nullptr; }
+
 void DomainDialogView::Build() {
   setObjectName(QStringLiteral("dlgDomain"));
   label_ = new QLabel(this);

@@ -15,6 +15,9 @@ namespace kgh::qt {
 class DomainDialogView final : public QDialog {
  public:
   DomainDialogView(dlgDomain& form, QWidget* parent);
+  ~DomainDialogView() override;
+  DomainDialogView(const DomainDialogView&) = delete;
+  DomainDialogView& operator=(const DomainDialogView&) = delete;
 
   const ControlWidgets& controls() const { return controls_; }
   void reject() override;

@@ -2,7 +2,7 @@
 
 namespace kgh::native {
 
-ButtonDialogWindow::ButtonDialogWindow(dlgButton& form) : DialogWindow(form.Caption, 300, 150), form_(form) {
+ButtonDialogWindow::ButtonDialogWindow(dlgButton& form) : DialogWindow(form.Caption, 220, 200), form_(form) {
   form_.on_closed = [this] { EndModal(); };
 }
 
@@ -16,22 +16,31 @@ void ButtonDialogWindow::BindTextBox(EditBox box, forms::TextBox& control, void 
   });
 }
 
-// Made in the form's tab order: the kind, the three boxes, OK, Cancel, then the browse buttons.
+// Placed and made in the form's design: the kind, the three boxes, OK, Cancel, the hint, then
+// the two browse buttons; each label comes just before the box its access key reaches.
 void ButtonDialogWindow::Build() {
-  const StaticText type_heading = AddLabel("", {7, 7, 286, 9});
-  const ComboBox type = AddComboBox({70, 18, 150, 14}, false);
-  const StaticText custom_heading = AddLabel("", {7, 38, 286, 9});
-  const StaticText caption_label = AddLabel("", {7, 52, 62, 9});
-  const EditBox caption = AddEditBox({70, 50, 223, 13});
-  const StaticText url_label = AddLabel("", {7, 69, 62, 9});
-  const EditBox url = AddEditBox({70, 67, 200, 13});
-  const StaticText bitmap_label = AddLabel("", {7, 86, 62, 9});
-  const EditBox bitmap = AddEditBox({70, 84, 200, 13});
-  const StaticText hint = AddLabel("", {7, 102, 286, 18});
-  const PushButton ok = AddButton({186, 129, 50, 14}, true);
-  const PushButton cancel = AddButton({243, 129, 50, 14});
-  const PushButton browse = AddPictureButton("Browse for destination page", Glyph::OpenFolder, {274, 66, 19, 15});
-  const PushButton browse_bitmap = AddPictureButton("Browse for bitmap", Glyph::OpenFolder, {274, 83, 19, 15});
+  SetClientSizeTwips(4950, 4515);
+  const auto rule = [this](int left, int right, int top) {
+    Add("STATIC", "", SS_ETCHEDHORZ, Twips(left, top, right - left, 30));
+  };
+  const StaticText type_heading = AddLabel("", Twips(120, 180, 1395, 315));
+  rule(1500, 4740, 240);
+  const ComboBox type = AddComboBox(Twips(1440, 600, 3315, 315), false);
+  const StaticText custom_heading = AddLabel("", Twips(60, 1080, 1395, 315));
+  rule(1440, 4680, 1140);
+  const StaticText caption_label = AddLabel("", Twips(120, 1620, 1215, 255));
+  const EditBox caption = AddEditBox(Twips(1440, 1560, 3315, 315));
+  const StaticText url_label = AddLabel("", Twips(120, 2100, 1215, 255));
+  const EditBox url = AddEditBox(Twips(1440, 2040, 2655, 315));
+  const StaticText bitmap_label = AddLabel("", Twips(120, 2580, 1215, 255));
+  const EditBox bitmap = AddEditBox(Twips(1440, 2520, 2655, 315));
+  const PushButton ok = AddButton(Twips(2040, 4020, 1215, 375), true);
+  const PushButton cancel = AddButton(Twips(3600, 4020, 1215, 375));
+  const StaticText hint = AddLabel("", Twips(480, 3000, 4335, 675));
+  rule(0, 4950, 3840);
+  const PushButton browse =
+      AddPictureButton("Browse for destination page", Glyph::OpenFolder, Twips(4140, 2040, 615, 375));
+  const PushButton browse_bitmap = AddPictureButton("Browse for bitmap", Glyph::OpenFolder, Twips(4140, 2520, 615, 375));
   // lblCaption holds "&Caption:", "&Bitmap URL:", "&Destination URL:" in that order.
   controls_.BindAll(form_.Controls(), std::array{type_heading, custom_heading}, type,
                     std::array{caption_label, bitmap_label, url_label}, caption, url, bitmap, ok, cancel, browse,

@@ -31,6 +31,53 @@ std::vector<WORD> TemplateFor(const std::string& caption, int width, int height)
 
 }  // namespace
 
+namespace {
+
+constexpr const char* kPageClass = "KelmarGUIHelperPage";
+
+// A page passes what its controls report on to the dialog, which routes it to the form.
+LRESULT CALLBACK PageProcedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      return SendMessageA(GetParent(page), message, wparam, lparam);
+    case WM_CTLCOLORSTATIC:
+      if (const LRESULT brush = SendMessageA(GetParent(page), message, wparam, lparam); brush != 0) return brush;
+      return DefWindowProcA(page, message, wparam, lparam);
+    default:
+      return DefWindowProcA(page, message, wparam, lparam);
+  }
+}
+
+// The module this code lives in: the automation server's DLL, not the host's program. A class
+// registered for it must be gone before the DLL is unloaded, or a later load at another address
+// would find the class still pointing into the old one.
+HINSTANCE ThisModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&PageProcedure), &module);
+  return module;
+}
+
+int g_open_dialogs = 0;  // the page class is registered while any dialog is open
+
+void RegisterPageClass() {
+  if (g_open_dialogs++ > 0) return;
+  WNDCLASSA page_class{};
+  page_class.lpfnWndProc = PageProcedure;
+  page_class.hInstance = ThisModule();
+  page_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  page_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  page_class.lpszClassName = kPageClass;
+  RegisterClassA(&page_class);
+}
+
+void UnregisterPageClass() {
+  if (--g_open_dialogs == 0) UnregisterClassA(kPageClass, ThisModule());
+}
+
+}  // namespace
+
 std::string WindowText(HWND window) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
@@ -45,16 +92,21 @@ DialogWindow::DialogWindow(std::string caption, int width_units, int height_unit
 
 DialogWindow::~DialogWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
+  for (const HBITMAP picture : pictures_) DeleteObject(picture);
 }
 
 void DialogWindow::RunModal() {
   INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&common);
+  RegisterPageClass();
   const HWND owner = GetActiveWindow();
   const std::vector<WORD> words = TemplateFor(caption_, width_units_, height_units_);
-  window_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
-                                       owner, Procedure, reinterpret_cast<LPARAM>(this));
-  if (window_ == nullptr) return;
+  window_ = CreateDialogIndirectParamA(ThisModule(), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), owner,
+                                       Procedure, reinterpret_cast<LPARAM>(this));
+  if (window_ == nullptr) {
+    UnregisterPageClass();
+    return;
+  }
   if (owner != nullptr) EnableWindow(owner, FALSE);
   ShowWindow(window_, SW_SHOW);
   running_ = true;
@@ -71,6 +123,7 @@ void DialogWindow::RunModal() {
   if (owner != nullptr) EnableWindow(owner, TRUE);
   DestroyWindow(window_);
   window_ = nullptr;
+  UnregisterPageClass();
   if (owner != nullptr) SetActiveWindow(owner);
 }
 
@@ -120,39 +173,13 @@ HWND DialogWindow::Add(const char* window_class, const std::string& text, DWORD 
   const HWND control =
       CreateWindowExA(extended, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
                       pixels.right - pixels.left, pixels.bottom - pixels.top, container_ != nullptr ? container_ : window_,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id_++)), GetModuleHandleA(nullptr), nullptr);
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id_++)), ThisModule(), nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return control;
 }
 
-namespace {
-
-constexpr const char* kPageClass = "KelmarGUIHelperPage";
-
-// A page passes what its controls report on to the dialog, which routes it to the form.
-LRESULT CALLBACK PageProcedure(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-      return SendMessageA(GetParent(page), message, wparam, lparam);
-    default:
-      return DefWindowProcA(page, message, wparam, lparam);
-  }
-}
-
-}  // namespace
 
 HWND DialogWindow::AddPage(RECT units) {
-  static const ATOM registered = [] {
-    WNDCLASSA page_class{};
-    page_class.lpfnWndProc = PageProcedure;
-    page_class.hInstance = GetModuleHandleA(nullptr);
-    page_class.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    page_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    page_class.lpszClassName = kPageClass;
-    return RegisterClassA(&page_class);
-  }();
-  (void)registered;
   const HWND previous = container_;
   container_ = nullptr;
   const HWND page = Add(kPageClass, "", WS_CLIPSIBLINGS, units, WS_EX_CONTROLPARENT);
@@ -213,7 +240,8 @@ HBITMAP GlyphBitmap(Glyph glyph) {
 
 PushButton DialogWindow::AddPictureButton(const char* accessible_name, Glyph glyph, RECT units) {
   const HWND button = Add("BUTTON", accessible_name, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, units);
-  SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(GlyphBitmap(glyph)));
+  pictures_.push_back(GlyphBitmap(glyph));
+  SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_.back()));
   return {button};
 }
 
@@ -268,6 +296,12 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CLOSE) {
     dispatch_([this] { OnCancel(); });
     return TRUE;
+  }
+  if (message == WM_CTLCOLORSTATIC && IsGrayText(reinterpret_cast<HWND>(lparam))) {
+    const auto canvas = reinterpret_cast<HDC>(wparam);
+    SetTextColor(canvas, GetSysColor(COLOR_GRAYTEXT));
+    SetBkColor(canvas, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
   }
   if (message == WM_COMMAND) {
     if (LOWORD(wparam) == IDCANCEL && lparam == 0) {  // Esc

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "forms/Dispatcher.h"
 #include "win32/NativeWidgets.h"
@@ -90,6 +91,7 @@ class DialogWindow {
   int next_id_ = 100;
   std::map<std::pair<int, WORD>, std::function<void()>> commands_;
   std::map<std::pair<HWND, UINT>, std::function<void(const NMHDR&)>> notifications_;
+  std::vector<HBITMAP> pictures_;  // of the picture buttons, deleted with the window
 };
 
 // A window's text, in the system's code page.

@@ -1,5 +1,6 @@
 #pragma once
-// Shows the component's dialogs as native windows, modally, without an owner window.
+// Shows the component's dialogs as native windows, modally over the window that is active when
+// they open (none when the host has no window).
 #include <windows.h>
 
 #include "component/FormHost.h"

@@ -32,8 +32,21 @@ void DrawText(HWND window, const std::string& text) {
   if (TextOf(window) != text) SetWindowTextA(window, text.c_str());
 }
 
+namespace {
+constexpr const char* kGrayTextProperty = "KelmarGUIHelperGrayText";
+}  // namespace
+
+bool IsGrayText(HWND label) { return GetPropA(label, kGrayTextProperty) != nullptr; }
+
 void Draw(StaticText widget, const forms::Label& label) {
   DrawControl(widget.window, label);
+  // The dialog paints the text in this colour when the label asks for it (WM_CTLCOLORSTATIC).
+  const bool gray = label.color == forms::TextColor::GrayText;
+  if (gray != IsGrayText(widget.window)) {
+    if (gray) SetPropA(widget.window, kGrayTextProperty, reinterpret_cast<HANDLE>(1));
+    else RemovePropA(widget.window, kGrayTextProperty);
+    InvalidateRect(widget.window, nullptr, TRUE);
+  }
   // Texts from the string table break lines with CR LF already; the static control wants that.
   DrawText(widget.window, label.caption);
 }

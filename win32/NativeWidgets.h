@@ -23,6 +23,8 @@ struct AnyWindow { HWND window = nullptr; };    // a plain control: a picture, a
 void DrawControl(HWND window, const forms::Control& control);
 void DrawText(HWND window, const std::string& text);
 void Draw(StaticText widget, const forms::Label& label);
+// Whether a label is drawn in the system's grey-text colour, as its last Draw set it.
+bool IsGrayText(HWND label);
 void Draw(GroupBox widget, const forms::Frame& frame);
 void Draw(PushButton widget, const forms::CommandButton& button);
 void Draw(CheckButton widget, const forms::CheckBox& box);

@@ -273,7 +273,7 @@ void OptionsDialogWindow::ShowModal(dlgDomain& dialog) {
 }
 
 bool OptionsDialogWindow::SetFocus(const forms::Control& control) {
-  if (nested_ != nullptr && nested_->window() != nullptr) return nested_->SetFocus(control);
+  if (nested_ != nullptr && nested_->window() != nullptr && nested_->SetFocus(control)) return true;
   return DialogWindow::SetFocus(control);
 }
 

@@ -74,14 +74,15 @@ HBITMAP LoadWizardPicture(HMODULE module, WizardPicture picture, int width, int 
   std::vector<BYTE> pixels;
   if (!Decode(module, picture, fit_width, fit_height, pixels)) return nullptr;
 
-  // Drawn over the face colour, as a static control shows a bitmap without its alpha.
+  // Drawn over the face colour. The alpha is cleared: a static control of the newer common
+  // controls would otherwise keep a copy of a bitmap with alpha, which its owner cannot free.
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   for (std::size_t i = 0; i < pixels.size(); i += 4) {
     const unsigned alpha = pixels[i + 3];
     pixels[i] = static_cast<BYTE>(pixels[i] + GetBValue(face) * (255 - alpha) / 255);
     pixels[i + 1] = static_cast<BYTE>(pixels[i + 1] + GetGValue(face) * (255 - alpha) / 255);
     pixels[i + 2] = static_cast<BYTE>(pixels[i + 2] + GetRValue(face) * (255 - alpha) / 255);
-    pixels[i + 3] = 255;
+    pixels[i + 3] = 0;
   }
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -2,6 +2,7 @@
 
 #include <oleauto.h>
 
+#include <new>
 #include <string>
 
 #include "component/ComponentIdentity.h"
@@ -12,7 +13,23 @@
 namespace kgh::automation {
 namespace {
 
-std::string In(BSTR text) { return text == nullptr ? std::string() : win32::ToAnsi({text, SysStringLen(text)}); }
+// An automation string in the core's code page; false when a character has no equal there, so
+// that no path quietly becomes another one.
+bool In(BSTR text, std::string& ansi) {
+  return text == nullptr ? (ansi.clear(), true) : win32::ToAnsiExactly({text, SysStringLen(text)}, ansi);
+}
+
+// Runs an operation for the host: no C++ exception may cross the interface.
+template <typename Operation>
+HRESULT Guarded(Operation&& operation) {
+  try {
+    return operation();
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
 
 VARIANT_BOOL Out(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
@@ -83,37 +100,59 @@ HRESULT SetupOrvexObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPP
 }
 
 HRESULT SetupOrvexObject::SetupOrvex(IDispatch*, BSTR RootPath, BSTR TargetPath) {
-  kgh::SetupOrvex(front_end_->Services()).Setup(nullptr, In(RootPath), In(TargetPath));
-  return S_OK;
+  return Guarded([&] {
+    std::string root, target;
+    if (!In(RootPath, root) || !In(TargetPath, target)) return E_INVALIDARG;
+    kgh::SetupOrvex(front_end_->Services()).Setup(nullptr, root, target);
+    return S_OK;
+  });
 }
 
 HRESULT SetupOrvexObject::CreateStartFile(BSTR Dest, BSTR StartFile, VARIANT_BOOL* Result) {
   if (Result == nullptr) return E_POINTER;
-  *Result = Out(kgh::SetupOrvex(front_end_->Services()).CreateStartFile(In(Dest), In(StartFile)));
-  return S_OK;
+  return Guarded([&] {
+    std::string dest, start;
+    if (!In(Dest, dest) || !In(StartFile, start)) return E_INVALIDARG;
+    *Result = Out(kgh::SetupOrvex(front_end_->Services()).CreateStartFile(dest, start));
+    return S_OK;
+  });
 }
 
-HRESULT SetupOrvexObject::Compile(BSTR SrcDir, BSTR DORProjectFile, BSTR DestDir, VARIANT_BOOL* Result) {
+HRESULT SetupOrvexObject::Compile(BSTR, BSTR, BSTR, VARIANT_BOOL* Result) {
   if (Result == nullptr) return E_POINTER;
-  *Result = Out(kgh::SetupOrvex(front_end_->Services()).Compile(In(SrcDir), In(DORProjectFile), In(DestDir)));
-  return S_OK;
+  // Its arguments are not looked at, so none can be refused.
+  return Guarded([&] {
+    *Result = Out(kgh::SetupOrvex(front_end_->Services()).Compile("", "", ""));
+    return S_OK;
+  });
 }
 
 HRESULT SetupOrvexObject::CreateNew(BSTR* Result) {
   if (Result == nullptr) return E_POINTER;
-  const std::wstring path = win32::FromAnsi(kgh::SetupOrvex(front_end_->Services()).CreateNew());
-  *Result = SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
-  return *Result != nullptr ? S_OK : E_OUTOFMEMORY;
+  *Result = nullptr;
+  return Guarded([&] {
+    const std::wstring path = win32::FromAnsi(kgh::SetupOrvex(front_end_->Services()).CreateNew());
+    *Result = SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
+    return *Result != nullptr ? S_OK : E_OUTOFMEMORY;
+  });
 }
 
 HRESULT SetupOrvexObject::SetupOrvexEx(IDispatch*, BSTR RootPath, BSTR TargetPath, BSTR DefaultServer) {
-  kgh::SetupOrvex(front_end_->Services()).SetupOrvexEx(nullptr, In(RootPath), In(TargetPath), In(DefaultServer));
-  return S_OK;
+  return Guarded([&] {
+    std::string root, target, server;
+    if (!In(RootPath, root) || !In(TargetPath, target) || !In(DefaultServer, server)) return E_INVALIDARG;
+    kgh::SetupOrvex(front_end_->Services()).SetupOrvexEx(nullptr, root, target, server);
+    return S_OK;
+  });
 }
 
 HRESULT SetupOrvexObject::EditExistingProject(BSTR ConfigFile) {
-  kgh::SetupOrvex(front_end_->Services()).EditExistingProject(In(ConfigFile));
-  return S_OK;
+  return Guarded([&] {
+    std::string file;
+    if (!In(ConfigFile, file)) return E_INVALIDARG;
+    kgh::SetupOrvex(front_end_->Services()).EditExistingProject(file);
+    return S_OK;
+  });
 }
 
 }  // namespace kgh::automation

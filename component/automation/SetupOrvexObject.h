@@ -1,8 +1,9 @@
 #pragma once
 // The automation object a host creates as "KelmarGUIHelper.SetupOrvex": the dual interface
 // _SetupOrvex over the component's SetupOrvex class. Automation strings are converted to the
-// core's 8-bit text once, on the way in, and back once on the way out; booleans go out as
-// automation booleans (True = -1). ParentForm is accepted and not used.
+// core's 8-bit text once, on the way in (a string with a character the code page lacks is
+// refused with E_INVALIDARG), and back once on the way out; booleans go out as automation
+// booleans (True = -1). ParentForm is accepted and not used.
 #include <memory>
 
 #include "component/FrontEnd.h"

@@ -13,6 +13,18 @@ std::string ToAnsi(std::wstring_view wide) {
   return ansi;
 }
 
+bool ToAnsiExactly(std::wstring_view wide, std::string& ansi) {
+  ansi.clear();
+  if (wide.empty()) return true;
+  const int size = static_cast<int>(wide.size());
+  BOOL replaced = FALSE;
+  const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &replaced);
+  if (bytes <= 0 || replaced) return false;
+  ansi.assign(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, ansi.data(), bytes, nullptr, nullptr);
+  return true;
+}
+
 std::wstring FromAnsi(std::string_view ansi) {
   if (ansi.empty()) return {};
   const int size = static_cast<int>(ansi.size());

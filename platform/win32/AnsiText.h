@@ -7,6 +7,9 @@
 namespace kgh::win32 {
 
 std::string ToAnsi(std::wstring_view wide);
+// As ToAnsi, but false when a character has no equal in the code page: no character is replaced
+// by a look-alike or a question mark.
+bool ToAnsiExactly(std::wstring_view wide, std::string& ansi);
 std::wstring FromAnsi(std::string_view ansi);
 
 }  // namespace kgh::win32

@@ -64,7 +64,8 @@ std::string Win32FolderBrowser::BrowseForFolder(const std::string& title, const 
 
 bool Win32Help::ShowHtmlHelp(const std::string& path) {
   // A missing help engine cannot even be called; whatever it answers otherwise counts as shown.
-  HMODULE engine = LoadLibraryA("hhctrl.ocx");
+  // From the system folder only: never a file of that name beside the host's program.
+  HMODULE engine = LoadLibraryExA("hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (engine == nullptr) return false;
   using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
   const auto help = reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(engine, "HtmlHelpA")));

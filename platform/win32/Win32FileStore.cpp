@@ -34,9 +34,13 @@ class Handle {
 
 int LastError() { return static_cast<int>(GetLastError()); }
 
+// The folder holding `path`; a drive's root keeps its backslash ("C:" alone would name the
+// drive's current folder).
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+  if (slash == std::string::npos) return ".";
+  const bool root = slash == 0 || (slash > 0 && path[slash - 1] == ':');
+  return path.substr(0, root ? slash + 1 : slash);
 }
 
 bool IsFolder(const std::string& path) {
@@ -120,9 +124,22 @@ class Win32FileStore final : public FileStore {
                                : MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
     if (!placed) {
       error = LastError();
+      // The target is gone already, and only the new content is left: it takes the target's name,
+      // or stays where it is rather than being lost.
+      if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+        if (MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != 0) return Flushed(path);
+        return false;
+      }
       DeleteFileA(temp.c_str());
       return false;
     }
+    return Flushed(path);
+  }
+
+ private:
+  // The system's profile cache forgets the file, so that a program reading it through the
+  // profile functions sees the new content at once.
+  static bool Flushed(const std::string& path) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
     return true;
   }

@@ -19,7 +19,7 @@ class='HKCR\CLSID\{c862ef95-6f46-4e35-af78-97b876a441de}'
 wine regsvr32 /s "$(win "$dll")" || fail "regsvr32 refused to register"
 keys="$(wine reg query "$class" /s)"
 grep -q 'ThreadingModel *REG_SZ *Apartment' <<<"$keys" || fail "not registered apartment-threaded: $keys"
-grep -qi "REG_SZ *$(win "$dll" | sed 's/\\/\\\\/g')" <<<"$keys" || fail "the server's path is not registered: $keys"
+grep -qiF "$(win "$dll")" <<<"$keys" || fail "the server's path is not registered: $keys"
 grep -q 'KelmarGUIHelper.SetupOrvex' <<<"$keys" || fail "no programmatic identifier under the class"
 wine reg query 'HKCR\KelmarGUIHelper.SetupOrvex\CLSID' | grep -qi 'c862ef95-6f46-4e35-af78-97b876a441de' ||
   fail "the programmatic identifier does not name the class"
@@ -45,7 +45,12 @@ options_dialog() {
   sleep 1
   xdotool windowfocus --sync "$window"
   for keys in "$@"; do
-    if [[ "$keys" == type:* ]]; then xdotool type --delay 30 "${keys#type:}"; else xdotool key $keys; fi
+    if [[ "$keys" == window:* ]]; then
+      # A dialog opened over this one: its keys wait until it is there.
+      window="$(timeout 60 xdotool search --sync --name "${keys#window:}" | head -1)" || fail "no \"${keys#window:}\""
+      sleep 0.5
+      xdotool windowfocus --sync "$window"
+    elif [[ "$keys" == type:* ]]; then xdotool type --delay 30 "${keys#type:}"; else xdotool key $keys; fi
     sleep 0.4
   done
   wait "$pid" || fail "the host's call failed: $(cat "$work/answer")"
@@ -58,7 +63,7 @@ cmp "$fixtures/start-file.ini" "$work/site/Orvex.INI" || fail "Esc changed the f
 options_dialog "ctrl+Tab ctrl+Tab ctrl+Tab" alt+t Return
 cmp "$fixtures/start-file-maximized-off.ini" "$work/site/Orvex.INI" || fail "OK wrote other bytes than the forms"
 # To the "Allowed domains" page, &Add..., a typed domain and Enter twice: the entry is saved.
-options_dialog ctrl+Tab alt+a type:http://intranet.example Return Return
+options_dialog ctrl+Tab alt+a "window:Enter domain" type:http://intranet.example Return Return
 grep -q $'^res:\r$' "$work/site/Orvex.INI" || fail "the domains were lost"
 grep -q $'^http://intranet.example\r$' "$work/site/Orvex.INI" || fail "the added domain was not saved"
 
