@@ -23,16 +23,21 @@ void ButtonDialogWindow::Build() {
   const auto rule = [this](int left, int right, int top) {
     Add("STATIC", "", SS_ETCHEDHORZ, Twips(left, top, right - left, 30));
   };
-  const StaticText type_heading = AddLabel("", Twips(120, 180, 1395, 315));
+  // One line each, up to the control beside them: the system's font may be wider than the one
+  // the dialog was designed with.
+  const auto line = [this](int left, int top, int width, int height) {
+    return StaticText{Add("STATIC", "", SS_LEFTNOWORDWRAP, Twips(left, top, width, height))};
+  };
+  const StaticText type_heading = line(120, 180, 1380, 315);
   rule(1500, 4740, 240);
   const ComboBox type = AddComboBox(Twips(1440, 600, 3315, 315), false);
-  const StaticText custom_heading = AddLabel("", Twips(60, 1080, 1395, 315));
+  const StaticText custom_heading = line(60, 1080, 1380, 315);
   rule(1440, 4680, 1140);
-  const StaticText caption_label = AddLabel("", Twips(120, 1620, 1215, 255));
+  const StaticText caption_label = line(120, 1620, 1320, 255);
   const EditBox caption = AddEditBox(Twips(1440, 1560, 3315, 315));
-  const StaticText url_label = AddLabel("", Twips(120, 2100, 1215, 255));
+  const StaticText url_label = line(120, 2100, 1320, 255);
   const EditBox url = AddEditBox(Twips(1440, 2040, 2655, 315));
-  const StaticText bitmap_label = AddLabel("", Twips(120, 2580, 1215, 255));
+  const StaticText bitmap_label = line(120, 2580, 1320, 255);
   const EditBox bitmap = AddEditBox(Twips(1440, 2520, 2655, 315));
   const PushButton ok = AddButton(Twips(2040, 4020, 1215, 375), true);
   const PushButton cancel = AddButton(Twips(3600, 4020, 1215, 375));

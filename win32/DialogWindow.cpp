@@ -134,33 +134,19 @@ bool DialogWindow::SetFocus(const forms::Control& control) {
   return true;
 }
 
-namespace {
-
-// Pixels at the screen's resolution: 1440 twips to the inch.
-int TwipsToPixels(int twips, int dots_per_inch) { return MulDiv(twips, dots_per_inch, 1440); }
-
-int ScreenDotsPerInch() {
-  const HDC screen = GetDC(nullptr);
-  const int dots = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dots;
-}
-
-}  // namespace
-
+// Forms were designed in twips with the system's dialog font of the time, whose character cell
+// was 6 by 13 pixels at 96 dots per inch (15 twips to the pixel). Dialog units scale with the
+// font actually in use, so a rectangle in these units keeps the design's proportions to the text.
 RECT DialogWindow::Twips(int left, int top, int width, int height) const {
-  // The pixels of 4 by 8 dialog units: the dialog font's average character cell.
-  RECT base{0, 0, 4, 8};
-  MapDialogRect(window_, &base);
-  const int dots = ScreenDotsPerInch();
-  const auto across = [&](int twips) { return MulDiv(TwipsToPixels(twips, dots), 4, base.right); };
-  const auto down = [&](int twips) { return MulDiv(TwipsToPixels(twips, dots), 8, base.bottom); };
+  const auto across = [](int twips) { return MulDiv(twips, 4, 15 * 6); };
+  const auto down = [](int twips) { return MulDiv(twips, 8, 15 * 13); };
   return {across(left), down(top), across(width), down(height)};
 }
 
 void DialogWindow::SetClientSizeTwips(int width, int height) {
-  const int dots = ScreenDotsPerInch();
-  RECT frame{0, 0, TwipsToPixels(width, dots), TwipsToPixels(height, dots)};
+  const RECT units = Twips(0, 0, width, height);
+  RECT frame{0, 0, units.right, units.bottom};
+  MapDialogRect(window_, &frame);
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

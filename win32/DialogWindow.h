@@ -49,7 +49,7 @@ class DialogWindow {
   HWND AddPage(RECT units);
   void PlaceInto(HWND container) { container_ = container; }
 
-  // A rectangle given in twips, as forms are designed, in dialog units. Valid once the window exists.
+  // A rectangle given in twips, as forms are designed, in dialog units.
   RECT Twips(int left, int top, int width, int height) const;
   // Sets the client area to a size given in twips.
   void SetClientSizeTwips(int width, int height);
