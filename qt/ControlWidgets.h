@@ -19,55 +19,29 @@ namespace kgh::qt {
 // here has no widget on this front-end: a form that lists one does not build.
 template <typename Control>
 struct WidgetFor;
+template <typename Widget, typename Control, void (*Render)(Widget, const Control&)>
+struct QtKind {
+  using type = Widget;
+  static QWidget* Handle(Widget widget) { return widget; }
+  static void Draw(Widget widget, const Control& control) { Render(widget, control); }
+};
 // A plain control (a picture, a panel) is any widget.
 template <>
-struct WidgetFor<forms::Control> {
-  using type = QWidget*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::Control& control) { RenderControl(widget, control); }
-};
+struct WidgetFor<forms::Control> : QtKind<QWidget*, forms::Control, RenderControl> {};
 template <>
-struct WidgetFor<forms::Label> {
-  using type = QLabel*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::Label& control) { RenderLabel(widget, control); }
-};
+struct WidgetFor<forms::Label> : QtKind<QLabel*, forms::Label, RenderLabel> {};
 template <>
-struct WidgetFor<forms::Frame> {
-  using type = QGroupBox*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::Frame& control) { RenderFrame(widget, control); }
-};
+struct WidgetFor<forms::Frame> : QtKind<QGroupBox*, forms::Frame, RenderFrame> {};
 template <>
-struct WidgetFor<forms::CommandButton> {
-  using type = QAbstractButton*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::CommandButton& control) { RenderButton(widget, control); }
-};
+struct WidgetFor<forms::CommandButton> : QtKind<QAbstractButton*, forms::CommandButton, RenderButton> {};
 template <>
-struct WidgetFor<forms::CheckBox> {
-  using type = QCheckBox*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::CheckBox& control) { RenderCheckBox(widget, control); }
-};
+struct WidgetFor<forms::CheckBox> : QtKind<QCheckBox*, forms::CheckBox, RenderCheckBox> {};
 template <>
-struct WidgetFor<forms::TextBox> {
-  using type = QLineEdit*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::TextBox& control) { RenderTextBox(widget, control); }
-};
+struct WidgetFor<forms::TextBox> : QtKind<QLineEdit*, forms::TextBox, RenderTextBox> {};
 template <>
-struct WidgetFor<forms::ComboBox> {
-  using type = QComboBox*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::ComboBox& control) { RenderComboBox(widget, control); }
-};
+struct WidgetFor<forms::ComboBox> : QtKind<QComboBox*, forms::ComboBox, RenderComboBox> {};
 template <>
-struct WidgetFor<forms::ListBox> {
-  using type = QListWidget*;
-  static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::ListBox& control) { RenderListBox(widget, control); }
-};
+struct WidgetFor<forms::ListBox> : QtKind<QListWidget*, forms::ListBox, RenderListBox> {};
 // Its rows are drawn by the page that owns the list, which knows their columns.
 template <typename Row>
 struct WidgetFor<forms::ListView<Row>> {
