@@ -3,7 +3,8 @@
 
 namespace kgh::cli {
 
-inline constexpr const char* kVersion = "2.2.0";
+// The project's version, given by the build.
+inline constexpr const char* kVersion = KGH_VERSION_TEXT;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;

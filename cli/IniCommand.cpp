@@ -58,16 +58,16 @@ void RegisterIniCommand(CLI::App& app, CommandResult& result) {
   ini->require_subcommand(1);
 
   CLI::App* get = ini->add_subcommand("get", "Print a value (cut to 1022 characters)");
-  get->add_option("SECTION", args->section)->required();
-  get->add_option("KEY", args->key)->required();
+  get->add_option("SECTION", args->section, "Section name, without brackets")->required();
+  get->add_option("KEY", args->key, "Key name")->required();
   get->add_option("DEFAULT", args->value, "Value when the key is missing");
   get->callback([args, &result] {
     result.exit_code = RunIni(*args, [&](CIniFile2& f) { std::cout << f.GetString(args->key, args->value) << '\n'; });
   });
 
   CLI::App* get_int = ini->add_subcommand("get-int", "Print a value read as an integer");
-  get_int->add_option("SECTION", args->section)->required();
-  get_int->add_option("KEY", args->key)->required();
+  get_int->add_option("SECTION", args->section, "Section name, without brackets")->required();
+  get_int->add_option("KEY", args->key, "Key name")->required();
   auto int_default = std::make_shared<int32_t>(0);
   get_int->add_option("DEFAULT", *int_default, "Value when the key is missing");
   get_int->callback([args, int_default, &result] {
@@ -75,15 +75,15 @@ void RegisterIniCommand(CLI::App& app, CommandResult& result) {
   });
 
   CLI::App* set = ini->add_subcommand("set", "Set a value");
-  set->add_option("SECTION", args->section)->required();
-  set->add_option("KEY", args->key)->required();
-  set->add_option("VALUE", args->value)->required();
+  set->add_option("SECTION", args->section, "Section name, without brackets")->required();
+  set->add_option("KEY", args->key, "Key name")->required();
+  set->add_option("VALUE", args->value, "Value to write")->required();
   set->callback([args, &result] {
     result.exit_code = RunIni(*args, [&](CIniFile2& f) { f.WriteString(args->key, args->value); });
   });
 
   CLI::App* section = ini->add_subcommand("section", "Print a section's lines, one a line");
-  section->add_option("SECTION", args->section)->required();
+  section->add_option("SECTION", args->section, "Section name, without brackets")->required();
   section->callback([args, &result] {
     result.exit_code = RunIni(*args, [&](CIniFile2& f) {
       for (const std::string& line : SplitSectionText(f.GetSection())) std::cout << line << '\n';
@@ -91,14 +91,14 @@ void RegisterIniCommand(CLI::App& app, CommandResult& result) {
   });
 
   CLI::App* replace = ini->add_subcommand("replace-section", "Replace a section by the lines on standard input");
-  replace->add_option("SECTION", args->section)->required();
+  replace->add_option("SECTION", args->section, "Section name, without brackets")->required();
   replace->callback([args, &result] {
     const std::vector<std::string> lines = ReadLines(std::cin);
     result.exit_code = RunIni(*args, [&](CIniFile2& f) { f.WriteSection(JoinSectionText(lines)); });
   });
 
   CLI::App* remove = ini->add_subcommand("delete-section", "Remove a section");
-  remove->add_option("SECTION", args->section)->required();
+  remove->add_option("SECTION", args->section, "Section name, without brackets")->required();
   remove->callback([args, &result] {
     result.exit_code = RunIni(*args, [&](CIniFile2& f) { f.DeleteSection(); });
   });

@@ -1,6 +1,6 @@
 // The C interface: every call makes its own SetupOrvex, as the automation class does, and no
 // exception crosses the boundary.
-#include "component/KelmarGUIHelper.h"
+#include "KelmarGUIHelper/KelmarGUIHelper.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "qt/FormWidgets.h"
+#include "qt/HelpTopics.h"
 #include "qt/QtText.h"
 #include "qt/StyleIcons.h"
 #include "qt/Twips.h"
@@ -34,6 +35,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, int width_twips) {
 ButtonDialogView::ButtonDialogView(dlgButton& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   Build();
+  SetHelpTopic(*this, kButtonDialogTopic);
   BindControls();
   SetTabOrder();
   Connect();

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "qt/FormWidgets.h"
+#include "qt/HelpTopics.h"
 #include "qt/QtText.h"
 #include "qt/Twips.h"
 
@@ -18,6 +19,7 @@ namespace kgh::qt {
 DomainDialogView::DomainDialogView(dlgDomain& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   Build();
+  SetHelpTopic(*this, kDomainDialogTopic);
   Connect();
   form_.on_closed = [this] { done(form_.Confirmed ? QDialog::Accepted : QDialog::Rejected); };
   dispatch_.Render();

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -13,6 +14,7 @@
 #include "qt/DomainsPageView.h"
 #include "qt/FormWidgets.h"
 #include "qt/GeneralPageView.h"
+#include "qt/HelpTopics.h"
 #include "qt/OtherPageView.h"
 #include "qt/QtText.h"
 #include "qt/ToolbarPageView.h"
@@ -88,6 +90,14 @@ void OptionsDialogView::Connect() {
   connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdOK_Click(); }); });
   connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
   connect(help_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdHelp_Click(); }); });
+  AddHelpKey(*this);
+}
+
+// F1 asks for help as the Help button does, over an entry dialog too: the help service shows
+// the page of the window in front.
+void OptionsDialogView::AddHelpKey(QWidget& window) {
+  auto* key = new QShortcut(QKeySequence::HelpContents, &window);
+  connect(key, &QShortcut::activated, this, [this] { dispatch_([this] { form_.cmdHelp_Click(); }); });
 }
 
 bool OptionsDialogView::eventFilter(QObject* watched, QEvent* event) {
@@ -106,7 +116,10 @@ void OptionsDialogView::Render() {
   if (tabs_->currentIndex() != form_.tbsOptions.selected) tabs_->setCurrentIndex(form_.tbsOptions.selected);
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     const forms::Page& page = form_.picOptions[i];
-    if (page.visible) stack_->setCurrentIndex(static_cast<int>(i));
+    if (page.visible) {
+      stack_->setCurrentIndex(static_cast<int>(i));
+      SetHelpTopic(*this, kOptionsPageTopics[i]);
+    }
     pages_[i]->setEnabled(page.enabled);
   }
   controls_.RenderAll();
@@ -117,6 +130,7 @@ void OptionsDialogView::Render() {
 template <typename View, typename Dialog>
 void OptionsDialogView::RunEntryDialog(Dialog& dialog) {
   View view(dialog, this);
+  AddHelpKey(view);
   nested_controls_.push_back(&view.controls());
   view.exec();
   nested_controls_.pop_back();

@@ -39,6 +39,7 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   void Build();
   void BuildTabs();
   void Connect();
+  void AddHelpKey(QWidget& window);
   void Render();
   template <typename View, typename Dialog>
   void RunEntryDialog(Dialog& dialog);

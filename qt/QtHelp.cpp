@@ -3,13 +3,22 @@
 #include <dlfcn.h>
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
+#include <utility>
+
+#include "qt/HelpTopics.h"
 #include "qt/QtApplicationGuard.h"
 #include "qt/QtText.h"
 
 namespace kgh::qt {
+
+QtHelp::QtHelp()
+    : QtHelp([](const QUrl& url) { QDesktopServices::openUrl(url); }, InstalledHelpFolders()) {}
+
+QtHelp::QtHelp(UrlOpener open, QStringList page_folders)
+    : open_(std::move(open)), page_folders_(std::move(page_folders)) {}
 
 bool QtHelp::ShowHtmlHelp(const std::string&) {
   // No help engine can be called on this platform.
@@ -17,16 +26,35 @@ bool QtHelp::ShowHtmlHelp(const std::string&) {
 }
 
 void QtHelp::ShellOpen(const std::string& path) {
-  const QFileInfo file(ToQ(path));
-  if (!file.isFile()) return;
   EnsureApplication();
-  QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+  const QFileInfo file(ToQ(path));
+  if (file.isFile()) {
+    open_(QUrl::fromLocalFile(file.absoluteFilePath()));
+    return;
+  }
+  const QString page = HelpTopicInFront() + QStringLiteral(".html");
+  for (const QString& folder : page_folders_) {
+    const QFileInfo candidate(QDir(folder), page);
+    if (candidate.isFile()) {
+      open_(QUrl::fromLocalFile(candidate.absoluteFilePath()));
+      return;
+    }
+  }
 }
 
 std::string ModuleDirectory() {
   Dl_info info{};
   if (dladdr(reinterpret_cast<const void*>(&ModuleDirectory), &info) == 0 || info.dli_fname == nullptr) return {};
   return FromQ(QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath());
+}
+
+QStringList InstalledHelpFolders() {
+  const QDir module(ToQ(ModuleDirectory()));
+  QStringList folders;
+  for (const char* relative : {KGH_HELP_FROM_BINDIR, KGH_HELP_FROM_LIBDIR})
+    folders << QDir::cleanPath(module.filePath(QString::fromUtf8(relative)));
+  folders.removeDuplicates();
+  return folders;
 }
 
 }  // namespace kgh::qt

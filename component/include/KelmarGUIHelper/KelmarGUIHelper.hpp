@@ -1,0 +1,63 @@
+// C++ face of the KelmarGUIHelper library, header only, over its C interface: std::string in
+// and out, bool for the automation booleans, and library strings released by the wrapper.
+//
+//   #include <KelmarGUIHelper/KelmarGUIHelper.hpp>
+//   if (!KelmarGUIHelper::SetupOrvex::CreateStartFile("/srv/kiosk/Orvex.INI", "index.htm")) ...
+#ifndef KELMARGUIHELPER_HPP
+#define KELMARGUIHELPER_HPP
+
+#include <memory>
+#include <string>
+
+#include "KelmarGUIHelper.h"
+
+namespace KelmarGUIHelper {
+
+namespace detail {
+
+struct LibraryStringDeleter {
+  void operator()(char* text) const noexcept { KelmarGUIHelper_FreeString(text); }
+};
+
+// Takes over a string the library allocated; a null one reads as "".
+inline std::string TakeLibraryString(char* text) {
+  const std::unique_ptr<char, LibraryStringDeleter> owned(text);
+  return owned ? std::string(owned.get()) : std::string();
+}
+
+inline bool FromAutomation(int16_t value) noexcept { return value != 0; }
+
+}  // namespace detail
+
+// The component's operations. Each call stands alone, as it does for an automation host; the
+// dialog operations return when their dialog has closed.
+class SetupOrvex {
+ public:
+  // The options dialog on `target` (a configuration file, or a folder that holds or will hold
+  // Orvex.INI), for a web application whose files lie in `root`.
+  static void Setup(const std::string& root, const std::string& target, const void* parent = nullptr) {
+    KelmarGUIHelper_SetupOrvex(parent, root.c_str(), target.c_str());
+  }
+  // As Setup, with the server ("host:port") the dialog proposes for the pages.
+  static void SetupEx(const std::string& root, const std::string& target, const std::string& default_server,
+                      const void* parent = nullptr) {
+    KelmarGUIHelper_SetupOrvexEx(parent, root.c_str(), target.c_str(), default_server.c_str());
+  }
+  // The options dialog on an existing configuration, with the defaults remembered for it.
+  static void EditExistingProject(const std::string& config_file) {
+    KelmarGUIHelper_EditExistingProject(config_file.c_str());
+  }
+  // Runs the wizard; the path of the configuration it built, or "" when it was cancelled.
+  static std::string CreateNew() { return detail::TakeLibraryString(KelmarGUIHelper_CreateNew()); }
+  // Writes the built-in template to `dest` with `start_file` as its home page.
+  static bool CreateStartFile(const std::string& dest, const std::string& start_file) {
+    return detail::FromAutomation(KelmarGUIHelper_CreateStartFile(dest.c_str(), start_file.c_str()));
+  }
+  static bool Compile(const std::string& src_dir, const std::string& project_file, const std::string& dest_dir) {
+    return detail::FromAutomation(KelmarGUIHelper_Compile(src_dir.c_str(), project_file.c_str(), dest_dir.c_str()));
+  }
+};
+
+}  // namespace KelmarGUIHelper
+
+#endif  // KELMARGUIHELPER_HPP
