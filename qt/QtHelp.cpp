@@ -1,6 +1,7 @@
 #include "qt/QtHelp.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 #include <QDesktopServices>
 #include <QDir>
@@ -44,8 +45,16 @@ void QtHelp::ShellOpen(const std::string& path) {
 
 std::string ModuleDirectory() {
   Dl_info info{};
-  if (dladdr(reinterpret_cast<const void*>(&ModuleDirectory), &info) == 0 || info.dli_fname == nullptr) return {};
-  return FromQ(QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath());
+  link_map* module = nullptr;
+  if (dladdr1(reinterpret_cast<const void*>(&ModuleDirectory), &info, reinterpret_cast<void**>(&module),
+              RTLD_DL_LINKMAP) == 0 || module == nullptr)
+    return {};
+  // The program itself has no name in the loader's list (dladdr would give the name it was
+  // started by, which need not be a path); the system knows where it lies.
+  const QString file = module->l_name != nullptr && module->l_name[0] != '\0'
+                           ? QString::fromLocal8Bit(module->l_name)
+                           : QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+  return FromQ(QFileInfo(file).absolutePath());
 }
 
 QStringList InstalledHelpFolders() {

@@ -8,11 +8,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev fonts-dejavu-core xvfb xauth nginx-light
   # the package, its manual page, completion and desktop entry, and what checks them
-  dpkg-dev file lintian man-db pkg-config bash-completion desktop-file-utils
+  dpkg-dev file lintian man-db pkg-config bash-completion desktop-file-utils xdotool
 )
 if [[ "${1:-}" == windows ]]; then
   # GoogleTest's sources come with libgtest-dev; the cross build compiles them itself.
-  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64 xdotool imagemagick)
+  packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64 imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

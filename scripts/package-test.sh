@@ -56,6 +56,22 @@ bash check-manpage.sh /usr/bin/orvex-setup "$(man -w orvex-setup)"
 bash check-completion.sh /usr/share/bash-completion/completions/orvex-setup /usr/bin/orvex-setup
 bash check-help-pages.sh /usr/share/kelmarguihelper/help HelpTopics.h
 
+step "F1 in the installed options dialog opens the installed help page"
+mkdir fakebin
+printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$scratch" >fakebin/xdg-open  # stands in for the browser
+chmod +x fakebin/xdg-open
+PATH=$scratch/fakebin:$PATH xvfb-run -a bash -c '
+  orvex-setup edit Orvex.INI & dialog=$!
+  window=$(xdotool search --sync --onlyvisible --name "Pallix Browser Options" | head -1)
+  xdotool windowfocus --sync "$window"
+  xdotool key F1  # to the focused window, as typed: Qt ignores keys sent to a window by name
+  for _ in $(seq 50); do [ -s opened ] && break; sleep 0.2; done
+  xdotool key Escape
+  wait $dialog'
+[[ $(cat opened 2>/dev/null) == file:///usr/share/kelmarguihelper/help/options-general.html ]] ||
+  fail "F1 opened: $(cat opened 2>/dev/null)"
+cmp start-file.ini Orvex.INI || fail "Esc changed the file"
+
 step "a host built with CMake (find_package) and the C++ wrapper"
 cmake -S examples/cmake-host -B cmake-host -G Ninja >/dev/null
 cmake --build cmake-host >/dev/null
