@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   qt6-base-dev fonts-dejavu-core xvfb xauth nginx-light
   # the package, its manual page, completion and desktop entry, and what checks them
-  dpkg-dev file lintian man-db pkg-config bash-completion desktop-file-utils xdotool
+  dpkg-dev file lintian man-db pkg-config bash-completion desktop-file-utils xdotool debootstrap
 )
 if [[ "${1:-}" == windows ]]; then
   # GoogleTest's sources come with libgtest-dev; the cross build compiles them itself.
