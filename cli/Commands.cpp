@@ -2,7 +2,9 @@
 
 #include <iostream>
 
+#include "config/ConfigFormat.h"
 #include "platform/FileStore.h"
+#include "platform/Module1.h"
 
 namespace kgh::cli {
 
@@ -10,6 +12,8 @@ void RegisterCommands(CLI::App& app, CommandResult& result) {
   RegisterComponentCommands(app, result);
   RegisterShowCommand(app, result);
   RegisterIniCommand(app, result);
+  RegisterCheckCommand(app, result);
+  RegisterApplyCommand(app, result);
 #ifdef KGH_WITH_QT_DIALOGS
   RegisterDialogCommands(app, result);
 #endif
@@ -23,7 +27,7 @@ std::string WhyUnreadable(const std::string& file, bool missing_ok) {
       return "";
     case ReadStatus::Missing:
     case ReadStatus::Unreachable:
-      return missing_ok ? "" : "no configuration file there";
+      return missing_ok ? "" : "no configuration there";
     case ReadStatus::Failed:
       break;
   }
@@ -33,6 +37,18 @@ std::string WhyUnreadable(const std::string& file, bool missing_ok) {
 int Fail(const std::string& file, const std::string& reason) {
   std::cerr << "orvex-setup: " << file << ": " << reason << '\n';
   return kExitFailure;
+}
+
+std::string ConfigurationFileFor(const std::string& target) {
+  return ConfigurationPathFor(target, FileAttributes(target), NativePathFlavour());
+}
+
+std::optional<std::string> ReadableConfiguration(const std::string& target, CommandResult& result) {
+  const std::string file = ConfigurationFileFor(target);
+  const std::string why = WhyUnreadable(file, false);
+  if (why.empty()) return file;
+  result.exit_code = Fail(target, file == target ? why : why + "; looked for " + file);
+  return std::nullopt;
 }
 
 }  // namespace kgh::cli

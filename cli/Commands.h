@@ -1,6 +1,9 @@
 #pragma once
 #include <CLI/CLI.hpp>
 
+#include <optional>
+#include <string>
+
 namespace kgh::cli {
 
 // The project's version, given by the build.
@@ -20,6 +23,8 @@ void RegisterCommands(CLI::App& app, CommandResult& result);
 void RegisterComponentCommands(CLI::App& app, CommandResult& result);
 void RegisterShowCommand(CLI::App& app, CommandResult& result);
 void RegisterIniCommand(CLI::App& app, CommandResult& result);
+void RegisterCheckCommand(CLI::App& app, CommandResult& result);
+void RegisterApplyCommand(CLI::App& app, CommandResult& result);
 // setup, edit and new: only in builds with the Qt front-end.
 void RegisterDialogCommands(CLI::App& app, CommandResult& result);
 
@@ -28,5 +33,13 @@ std::string WhyUnreadable(const std::string& file, bool missing_ok);
 
 // Prints "orvex-setup: <file>: <reason>" on stderr and returns kExitFailure.
 int Fail(const std::string& file, const std::string& reason);
+
+// The configuration file the options dialog opens for `target`: the target itself when it is a
+// file, otherwise Orvex.INI in it.
+std::string ConfigurationFileFor(const std::string& target);
+
+// The configuration file for `target` when it can be read; otherwise nothing, after telling the
+// user why, leading with the path they typed and then where the configuration was looked for.
+std::optional<std::string> ReadableConfiguration(const std::string& target, CommandResult& result);
 
 }  // namespace kgh::cli

@@ -5,8 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "component/FrontEnd.h"
+#include "config/ConfigDoctor.h"
+#include "platform/Module1.h"
 
 namespace {
 
@@ -71,5 +74,43 @@ int16_t KelmarGUIHelper_Compile(const char* src_dir, const char* project_file, c
 }
 
 void KelmarGUIHelper_FreeString(char* text) { std::free(text); }
+
+int16_t KelmarGUIHelper_CheckConfiguration(const char* config, KelmarGUIHelper_Finding** findings, size_t* count) {
+  if (findings == nullptr || count == nullptr) return kFalse;
+  *findings = nullptr;
+  *count = 0;
+  try {
+    const std::string target = Text(config);
+    const std::string file = kgh::ConfigurationPathFor(target, kgh::FileAttributes(target), kgh::NativePathFlavour());
+    std::vector<kgh::Finding> found;
+    if (int error = 0; !kgh::CheckConfigurationFile(file, found, error)) return kFalse;
+    if (found.empty()) return kTrue;
+    auto* list = static_cast<KelmarGUIHelper_Finding*>(std::calloc(found.size(), sizeof(KelmarGUIHelper_Finding)));
+    if (list == nullptr) return kFalse;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+      list[i].severity = static_cast<int32_t>(found[i].severity);
+      list[i].code = CopyForHost(found[i].code);
+      list[i].section = CopyForHost(found[i].section);
+      list[i].line = found[i].line;
+      list[i].message = CopyForHost(found[i].message);
+    }
+    *findings = list;
+    *count = found.size();
+    return kTrue;
+  } catch (...) {
+    return kFalse;
+  }
+}
+
+void KelmarGUIHelper_FreeFindings(KelmarGUIHelper_Finding* findings, size_t count) {
+  if (findings == nullptr) return;
+  for (std::size_t i = 0; i < count; ++i) {
+    // The library made these strings; they are const only to the host.
+    std::free(const_cast<char*>(findings[i].code));
+    std::free(const_cast<char*>(findings[i].section));
+    std::free(const_cast<char*>(findings[i].message));
+  }
+  std::free(findings);
+}
 
 }  // extern "C"

@@ -17,17 +17,9 @@ IniDocument IniDocument::Parse(std::string owned) {
   IniDocument doc;
   const std::string_view bytes = doc.Keep(std::move(owned));
   doc.lines_.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const auto brk = bytes.find_first_of("\r\n", pos);
-    if (brk == std::string_view::npos) {
-      doc.lines_.push_back({bytes.substr(pos), {}});
-      break;
-    }
-    const std::size_t term_len = (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n') ? 2 : 1;
-    doc.lines_.push_back({bytes.substr(pos, brk - pos), bytes.substr(brk, term_len)});
-    pos = brk + term_len;
-  }
+  ForEachRawLine(bytes, [&doc](std::string_view text, std::string_view terminator) {
+    doc.lines_.push_back({text, terminator});
+  });
   doc.IndexHeaders(0, doc.lines_.size());
   return doc;
 }

@@ -8,6 +8,23 @@
 
 namespace kgh {
 
+// Calls visit(text, terminator) for each line of `bytes`: a line ends at CR LF, LF or CR, and
+// a last line without an end has the terminator "".
+template <typename Visit>
+void ForEachRawLine(std::string_view bytes, Visit&& visit) {
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    const auto brk = bytes.find_first_of("\r\n", pos);
+    if (brk == std::string_view::npos) {
+      visit(bytes.substr(pos), std::string_view());
+      return;
+    }
+    const std::size_t term_len = (bytes[brk] == '\r' && brk + 1 < bytes.size() && bytes[brk + 1] == '\n') ? 2 : 1;
+    visit(bytes.substr(pos, brk - pos), bytes.substr(brk, term_len));
+    pos = brk + term_len;
+  }
+}
+
 enum class IniLineKind { Blank, Comment, Header, Entry, Bare };
 
 struct IniLineView {

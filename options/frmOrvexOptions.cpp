@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "config/Configuration.h"
 #include "config/ProfileTransaction.h"
 #include "options/OptionsDialogHost.h"
 #include "options/dlgButton.h"
@@ -193,13 +194,10 @@ void frmOrvexOptions::Save() {
   // The whole configuration reaches the disk in one replacement: a crash or a reader never
   // meets half the toolbar or half the allowed domains.
   ProfileTransaction saving(*services_.profile, config_path_);
-  WriteBrowserSettings(*ini_, SettingsFromControls());
-  WriteToolbar(*ini_, lstButtons.rows);
-  WriteDomains(*ini_, lstDomains.items);
   // An empty box keeps the value the dialog already has.
   if (!txtServer.text.empty()) def_server_ = txtServer.text;
   if (!txtRoot.text.empty()) root_dir_ = txtRoot.text;
-  WritePrivateData(*ini_, {def_server_, root_dir_});
+  WriteConfiguration(*ini_, {SettingsFromControls(), lstButtons.rows, lstDomains.items, {def_server_, root_dir_}});
   if (!saving.Commit()) ShowWriteFailure(services_.messages, services_.profile->LastError());
 }
 

@@ -13,9 +13,10 @@ namespace {
 
 struct CliRun { int status; std::string out; };
 
-CliRun Cli(const std::string& args, const std::string& input = "") {
+// Runs orvex-setup with `args`; `out` is standard output, or standard error with `errors`.
+CliRun Cli(const std::string& args, const std::string& input = "", bool errors = false) {
   const std::string command = (input.empty() ? "" : "printf '%s' '" + input + "' | ") +
-                              std::string(ORVEX_SETUP_PATH) + " " + args + " 2>/dev/null";
+                              std::string(ORVEX_SETUP_PATH) + " " + args + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer{};
@@ -62,8 +63,95 @@ TEST_F(CommandLine, ReportsFailuresAndBadUsageByExitStatus) {
            {"create-start-file " + file + " 'a\nb'", 1},  // the home page is refused
            {"show " + dir.File("site"), 1},                 // unreadable, not a page of defaults
            {"ini " + dir.File("site/Orvex.INI") + " get Browser Homepage", 1}, {"compile a b c", 0},
-           {"no-such-command", 2}, {"ini " + file, 2}, {"--version", 0}})
+           {"no-such-command", 2}, {"ini " + file, 2}, {"--version", 0}, {"check", 2}, {"apply " + file, 2}})
     EXPECT_EQ(Cli(args).status, status) << args;
+}
+
+TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhereItLooked) {
+  const CliRun bogus = Cli("bogus", "", true);
+  EXPECT_EQ(bogus.status, 2);
+  EXPECT_EQ(bogus.out.rfind("orvex-setup: \"bogus\" is not a command. The commands are: create-start-file", 0), 0u)
+      << bogus.out;
+  for (const char* command : {" check", " apply", " show", " new"})
+    EXPECT_NE(bogus.out.find(command), std::string::npos) << command << " in " << bogus.out;
+  const std::string nothing = dir.File("names/nothing.ini");
+  EXPECT_EQ(Cli("show " + nothing, "", true).out,
+            "orvex-setup: " + nothing + ": no configuration there; looked for " + nothing + "/Orvex.INI\n");
+}
+
+TEST_F(CommandLine, CheckListsFindingsAndFailsOnlyForErrorsAndWarnings) {
+  const std::string fixtures = KGH_DOCTOR_FIXTURES;
+  EXPECT_EQ(Cli("check " + fixtures + "/clean.ini").status, 0);
+  EXPECT_EQ(Cli("check " + fixtures + "/duplicate-entry.ini").status, 0) << "a hint alone";
+  const CliRun text = Cli("check " + fixtures + "/host-without-slash.ini");
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.out.rfind(fixtures + "/host-without-slash.ini:14: warning: [Domains] The entry \"http://intranet\"", 0), 0u)
+      << text.out;
+  const CliRun json = Cli("check --json " + fixtures + "/home-page-not-allowed.ini");
+  EXPECT_EQ(json.status, 1);
+  EXPECT_NE(json.out.find("\"severity\": \"error\",\n    \"code\": \"home-page-not-allowed\",\n    \"section\": "
+                          "\"Browser\",\n    \"line\": 2"),
+            std::string::npos)
+      << json.out;
+  EXPECT_EQ(Cli("check " + dir.File("nothing.ini")).status, 1);
+}
+
+// show --json, apply, show --json: the same JSON; and the dialog's save order settles, so applying
+// the same JSON again leaves the bytes alone. A file without [PrivateData] gains it at the end on
+// the first save and has it moved up by the second, as with the dialog.
+TEST_F(CommandLine, ApplyTakesBackWhatShowPrintsThroughTheDialogsSaver) {
+  const std::string fixtures = KGH_DOCTOR_FIXTURES;
+  const struct {
+    std::string name;
+    std::string bytes;
+    int saves_to_settle;
+  } configurations[] = {
+      {"the template", test::ReadBytes(KGH_START_FILE), 2},
+      {"user buttons and sub-entries", test::ReadBytes(fixtures + "/clean.ini"), 1},
+      {"another tool's file", test::ReadBytes(fixtures + "/other-tools.ini"), 2},
+  };
+  for (const auto& configuration : configurations) {
+    test::WriteBytes(file, configuration.bytes);
+    const std::string json = Cli("show --json " + file).out;
+    test::WriteBytes(dir.File("shown.json"), json);
+    for (int save = 1; save <= configuration.saves_to_settle; ++save) {
+      ASSERT_EQ(Cli("apply " + file + " " + dir.File("shown.json")).status, 0) << configuration.name;
+      EXPECT_EQ(Cli("show --json " + file).out, json) << configuration.name << ", save " << save;
+    }
+    const std::string settled = test::ReadBytes(file);
+    EXPECT_EQ(Cli("apply " + dir.path().string() + " -", json).status, 0) << "from standard input, onto the folder";
+    EXPECT_EQ(test::ReadBytes(file), settled) << configuration.name;
+  }
+}
+
+TEST_F(CommandLine, ApplyRefusesWhatItCannotWriteAsGivenAndLeavesTheFileAlone) {
+  test::WriteBytes(file, test::ReadBytes(std::string(KGH_DOCTOR_FIXTURES) + "/clean.ini"));
+  const std::string before = test::ReadBytes(file);
+  std::string json = Cli("show --json " + file).out;
+  const auto with = [&json](const std::string& from, const std::string& to) {
+    std::string edited = json;
+    const auto at = edited.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return edited.replace(at, from.size(), to);
+  };
+  for (const auto& [edited, message] : std::initializer_list<std::pair<std::string, std::string>>{
+           {json.substr(0, 40), "parse error at line 3, column"},
+           {with("\"Homepage\"", "\"HomePage\""), "browser.Homepage: is missing"},
+           {with("\"domains\": [", "\"colour\": 1, \"domains\": ["), "colour: is not a member this tool knows"},
+           {with("\"type\": 1,", "\"type\": 11,"), "toolbar[0].type: must be from 1 to 10"},
+           {with("\"StatusBar\": 1", "\"StatusBar\": 5"), "browser.StatusBar: must be from 0 to 1"},
+           {with("\"caption\": \"Back\"", "\"caption\": \"Zurück\""), "toolbar[0]: a standard button is chosen"},
+           {with("\"res:\"", "\" res:\""), "domains[1]: A domain entry cannot begin or end with a blank"},
+           {with("\"url\": \"http://kiosk.local/news.htm\"", "\"url\": \"a\\nb\""),
+            "toolbar[1].url: A button's destination URL cannot contain a line break"},
+       }) {
+    test::WriteBytes(dir.File("edited.json"), edited);
+    const CliRun run = Cli("apply " + file + " " + dir.File("edited.json"), "", true);
+    EXPECT_EQ(run.status, 1) << message;
+    EXPECT_NE(run.out.find(message), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("othing was written."), std::string::npos) << run.out;
+    EXPECT_EQ(test::ReadBytes(file), before) << message;
+  }
 }
 
 }  // namespace

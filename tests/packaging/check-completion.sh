@@ -28,9 +28,10 @@ expect "orvex-setup " "$(listed_commands "$program" | sort)"
 expect "orvex-setup ed" "edit"
 expect "orvex-setup --v" "--version"
 expect "orvex-setup show --j" "--json"
+expect "orvex-setup check --j" "--json"
 
 dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
-mkdir "$dir/site"; : >"$dir/Orvex.INI"
+mkdir "$dir/site"; : >"$dir/Orvex.INI"; : >"$dir/kiosk.json"
 expect "orvex-setup edit $dir/Orv" "$dir/Orvex.INI"
 expect "orvex-setup show $dir/Orv" "$dir/Orvex.INI"
 expect "orvex-setup ini $dir/Orv" "$dir/Orvex.INI"
@@ -38,4 +39,7 @@ expect "orvex-setup ini $dir/Orvex.INI " "$(listed_commands "$program" ini FILE 
 expect "orvex-setup setup $dir/" "$dir/site"
 expect "orvex-setup setup $dir/site $dir/O" "$dir/Orvex.INI"
 expect "orvex-setup edit $dir/Orvex.INI " ""
+expect "orvex-setup check $dir/Orv" "$dir/Orvex.INI"
+expect "orvex-setup apply $dir/Orvex.INI $dir/" "$dir/kiosk.json
+$dir/site"
 exit $status

@@ -4,6 +4,7 @@
 #ifndef KELMARGUIHELPER_H
 #define KELMARGUIHELPER_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #if defined(_WIN32)
@@ -28,6 +29,24 @@ KGH_API char* KelmarGUIHelper_CreateNew(void);
 KGH_API int16_t KelmarGUIHelper_CreateStartFile(const char* dest, const char* start_file);
 KGH_API int16_t KelmarGUIHelper_Compile(const char* src_dir, const char* project_file, const char* dest_dir);
 KGH_API void KelmarGUIHelper_FreeString(char* text);
+
+/* The configuration doctor, as "orvex-setup check" runs it: what in a configuration will not work
+ * the way its author most likely meant. Severity: 0 error, 1 warning, 2 hint. `line` is the file's
+ * 1-based line, 0 when what the finding concerns is missing from the file. */
+typedef struct KelmarGUIHelper_Finding {
+  int32_t severity;
+  const char* code;    /* the rule, a stable name such as "home-page-not-allowed" */
+  const char* section; /* without brackets */
+  int32_t line;
+  const char* message; /* one sentence: what is wrong and what to do about it */
+} KelmarGUIHelper_Finding;
+
+/* Checks `config` (a configuration file, or a folder holding Orvex.INI). -1 when it could be read:
+ * *findings then holds *count findings (NULL when there are none), released with
+ * KelmarGUIHelper_FreeFindings; 0 when it could not be read. */
+KGH_API int16_t KelmarGUIHelper_CheckConfiguration(const char* config, KelmarGUIHelper_Finding** findings,
+                                                   size_t* count);
+KGH_API void KelmarGUIHelper_FreeFindings(KelmarGUIHelper_Finding* findings, size_t count);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,201 @@
+#include "cli/ConfigurationJson.h"
+
+#include <set>
+#include <type_traits>
+
+#include "config/CButtons.h"
+
+namespace kgh::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+    i += length;
+  }
+  return true;
+}
+
+// JSON carries UTF-8 only. A configuration written in another 8-bit code page is shown as
+// Latin-1, so that every byte still comes out as a character instead of a replacement mark.
+std::string Text(const std::string& bytes) {
+  if (IsUtf8(bytes)) return bytes;
+  std::string out;
+  for (const char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// A member that is not what it must be; `where` names it as a path ("toolbar[2].type").
+struct Refused {
+  std::string where;
+  std::string why;
+};
+
+// Reads the members of one object: each member taken once, and none left unknown at the end.
+class Members {
+ public:
+  Members(const Json& object, std::string where) : object_(object), where_(std::move(where)) {
+    if (!object_.is_object()) throw Refused{where_, "must be an object"};
+  }
+
+  const Json& Take(std::string_view name) {
+    const std::string key(name);
+    const auto found = object_.find(key);
+    if (found == object_.end()) throw Refused{Path(name), "is missing"};
+    taken_.insert(key);
+    return *found;
+  }
+  std::string String(std::string_view name) {
+    const Json& value = Take(name);
+    if (!value.is_string()) throw Refused{Path(name), "must be a string"};
+    return value.get<std::string>();
+  }
+  // A text the file must give back exactly as it stands here.
+  std::string String(std::string_view name, TypedText kind) {
+    std::string text = String(name);
+    Storable(name, kind, text);
+    return text;
+  }
+  void Storable(std::string_view name, TypedText kind, std::string_view text) const {
+    if (const std::string why = WhyNotStoredAsTyped(kind, text); !why.empty()) throw Refused{Path(name), why};
+  }
+  int32_t Integer(std::string_view name, int32_t lowest, int32_t highest) {
+    const Json& value = Take(name);
+    const std::string range = std::to_string(lowest) + " to " + std::to_string(highest);
+    if (!value.is_number_integer()) throw Refused{Path(name), "must be a whole number from " + range};
+    const auto number = value.get<int64_t>();
+    if (number < lowest || number > highest) throw Refused{Path(name), "must be from " + range};
+    return static_cast<int32_t>(number);
+  }
+  void NoOthers() const {
+    for (const auto& [key, value] : object_.items())
+      if (taken_.count(key) == 0) throw Refused{Path(key), "is not a member this tool knows"};
+  }
+  std::string Path(std::string_view name) const { return where_.empty() ? std::string(name) : where_ + "." + std::string(name); }
+
+ private:
+  const Json& object_;
+  std::string where_;
+  std::set<std::string> taken_;
+};
+
+BrowserSettings BrowserFromJson(const Json& json) {
+  Members members(json, "browser");
+  BrowserSettings settings;
+  ForEachBrowserSetting(settings, [&members](const auto& setting, auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+      value = members.String(setting.key, TypedText::PageAddress);
+    else if constexpr (std::is_same_v<std::decay_t<decltype(setting)>, EngineSetting>)
+      value = members.Integer(setting.key, 1, static_cast<int32_t>(kEngineChoices.size()));
+    else
+      value = members.Integer(setting.key, 0, 1);
+  });
+  members.NoOthers();
+  return settings;
+}
+
+ToolbarEntry RowFromJson(const Json& json, const std::string& where) {
+  Members members(json, where);
+  const ButtonTypeId type = members.Integer("type", 1, CButtons::MaxButtonTypes);
+  if (type != kUserButton) {
+    // A standard button or separator is its kind alone; its texts are those the list shows.
+    const Json& caption = members.Take("caption");
+    const Json& url = members.Take("url");
+    const Json& image = members.Take("image");
+    members.NoOthers();
+    for (const ToolbarEntry& row : {CatalogueButtonRow(type), StandardButtonRow(type)})
+      if (caption == row.caption && url == row.url && image == row.image) return row;
+    const ToolbarEntry row = CatalogueButtonRow(type);
+    throw Refused{where, "a standard button is chosen by its type alone: its caption, url and image must be \"" +
+                             row.caption + "\", \"" + row.url + "\" and \"\""};
+  }
+  // A sub-entry's caption carries the mark; the file stores what follows it as a key.
+  std::string caption = members.String("caption");
+  const bool sub_entry = HasSubEntryMark(caption);
+  if (sub_entry) members.Storable("caption", TypedText::SubEntryCaption, WithoutSubEntryMark(caption));
+  else members.Storable("caption", TypedText::ButtonCaption, caption);
+  std::string url = members.String("url", TypedText::ButtonUrl);
+  std::string image = members.String("image", TypedText::BitmapAddress);
+  members.NoOthers();
+  if (sub_entry && !image.empty()) throw Refused{members.Path("image"), "a sub-entry has no image: it must be \"\""};
+  return {kUserButton, std::move(caption), std::move(url), std::move(image)};
+}
+
+Configuration FromJson(const Json& json) {
+  Members top(json, "");
+  Configuration configuration;
+  configuration.browser = BrowserFromJson(top.Take("browser"));
+  const Json& toolbar = top.Take("toolbar");
+  if (!toolbar.is_array()) throw Refused{"toolbar", "must be an array"};
+  for (std::size_t i = 0; i < toolbar.size(); ++i)
+    configuration.toolbar.push_back(RowFromJson(toolbar[i], "toolbar[" + std::to_string(i) + "]"));
+  const Json& domains = top.Take("domains");
+  if (!domains.is_array()) throw Refused{"domains", "must be an array"};
+  for (std::size_t i = 0; i < domains.size(); ++i) {
+    const std::string where = "domains[" + std::to_string(i) + "]";
+    if (!domains[i].is_string()) throw Refused{where, "must be a string"};
+    const std::string entry = domains[i].get<std::string>();
+    if (entry.empty()) throw Refused{where, "an empty entry allows nothing and is not written"};
+    if (const std::string why = WhyNotStoredAsTyped(TypedText::DomainEntry, entry); !why.empty()) throw Refused{where, why};
+    configuration.domains.push_back(entry);
+  }
+  Members private_data(top.Take("private"), "private");
+  configuration.private_data.default_server = private_data.String("DefaultServer", TypedText::DefaultServer);
+  configuration.private_data.default_root = private_data.String("DefaultRoot", TypedText::RootDirectory);
+  private_data.NoOthers();
+  top.NoOthers();
+  return configuration;
+}
+
+}  // namespace
+
+Json ConfigurationToJson(const Configuration& c) {
+  Json browser = Json::object();
+  ForEachBrowserSetting(c.browser, [&browser](const auto& setting, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) browser[std::string(setting.key)] = Text(value);
+    else browser[std::string(setting.key)] = value;
+  });
+  Json toolbar = Json::array();
+  for (const ToolbarEntry& row : c.toolbar)
+    toolbar.push_back({{"type", row.tag}, {"caption", Text(row.caption)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
+  Json domains = Json::array();
+  for (const std::string& domain : c.domains) domains.push_back(Text(domain));
+  return {{"browser", browser},
+          {"toolbar", toolbar},
+          {"domains", domains},
+          {"private",
+           {{"DefaultServer", Text(c.private_data.default_server)}, {"DefaultRoot", Text(c.private_data.default_root)}}}};
+}
+
+std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text) {
+  Json json;
+  try {
+    json = Json::parse(text);
+  } catch (const Json::parse_error& e) {
+    // "[json.exception.parse_error.101] parse error at line 2, column 5: ..." without its tag.
+    std::string message = e.what();
+    if (const auto tag_end = message.find("] "); tag_end != std::string::npos) message.erase(0, tag_end + 2);
+    return message;
+  }
+  try {
+    return FromJson(json);
+  } catch (const Refused& refused) {
+    return (refused.where.empty() ? std::string("the JSON") : refused.where) + ": " + refused.why;
+  }
+}
+
+}  // namespace kgh::cli

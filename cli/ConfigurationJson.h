@@ -1,0 +1,22 @@
+#pragma once
+// A configuration as JSON: what `show --json` prints and `apply` takes back. One object with the
+// members "browser" (the [Browser] keys), "toolbar" (the rows of the dialog's toolbar list),
+// "domains" and "private" (the [PrivateData] keys).
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "config/Configuration.h"
+
+namespace kgh::cli {
+
+nlohmann::ordered_json ConfigurationToJson(const Configuration& configuration);
+
+// The configuration `text` holds, or one message naming what is wrong: where the JSON breaks
+// (line and column), or the member at fault ("toolbar[2].type: ..."). Every member must be
+// there, none may be unknown, and every text must read back from the file as given.
+std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text);
+
+}  // namespace kgh::cli

@@ -1,0 +1,374 @@
+#include "config/ConfigDoctor.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "config/CButtons.h"
+#include "config/IniSyntax.h"
+#include "platform/FileStore.h"
+#include "platform/TextCase.h"
+
+namespace kgh {
+namespace {
+
+constexpr std::string_view kToolbar = "Toolbar";
+constexpr std::string_view kDomains = "Domains";
+constexpr std::string_view kPrivateData = "PrivateData";
+constexpr std::string_view kTheBrowserDecides = " (the browser has the last word on what it allows)";
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// An address with a scheme ("http:", "res:", ...); a relative one depends on the page it is
+// opened from, which no allow-list entry can be checked against.
+bool HasScheme(std::string_view address) {
+  const auto colon = address.find(':');
+  if (colon == std::string_view::npos || colon == 0) return false;
+  const auto is_alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (!is_alpha(address.front())) return false;
+  return std::all_of(address.begin(), address.begin() + static_cast<std::ptrdiff_t>(colon), [&](char c) {
+    return is_alpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+  });
+}
+
+// One line of the file and where it stands.
+struct MappedLine {
+  int number = 0;
+  std::size_t section = 0;  // index into Sections; 0 for lines above the first header
+  std::string_view raw;     // the line as it stands, without its line end
+  IniLineView view;
+};
+
+struct MappedSection {
+  std::string name;
+  bool first_of_name = false;  // readers take the first section of a name
+  int header_line = 0;
+};
+
+class Doctor {
+ public:
+  Doctor(std::string_view bytes, const Configuration& read) : read_(read) { Map(bytes); }
+
+  std::vector<Finding> Run() {
+    CheckPages();
+    CheckDomains();
+    CheckToolbar();  // before the values: it learns which user sections are read
+    CheckBrowserValues();
+    CheckValueText();
+    std::stable_sort(findings_.begin(), findings_.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    return findings_;
+  }
+
+ private:
+  void Map(std::string_view bytes) {
+    sections_.push_back({"", true, 0});
+    int number = 0;
+    std::size_t current = 0;
+    ForEachRawLine(bytes, [&](std::string_view text, std::string_view) {
+      ++number;
+      const IniLineView view = ReadIniLine(text, number == 1);
+      if (view.kind == IniLineKind::Header) {
+        const bool first = FirstSection(view.name) == nullptr;
+        sections_.push_back({std::string(view.name), first, number});
+        current = sections_.size() - 1;
+      }
+      lines_.push_back({number, current, text, view});
+    });
+  }
+
+  const MappedSection* FirstSection(std::string_view name) const {
+    for (const MappedSection& section : sections_)
+      if (section.header_line > 0 && section.first_of_name && EqualsNoCase(section.name, name)) return &section;
+    return nullptr;
+  }
+
+  // The lines a reader sees of `name`: those of its first section, headers left out.
+  std::vector<const MappedLine*> Lines(std::string_view name) const {
+    std::vector<const MappedLine*> lines;
+    const MappedSection* section = FirstSection(name);
+    if (section == nullptr) return lines;
+    const auto index = static_cast<std::size_t>(section - sections_.data());
+    for (const MappedLine& line : lines_)
+      if (line.section == index && line.view.kind != IniLineKind::Header) lines.push_back(&line);
+    return lines;
+  }
+
+  const MappedLine* Entry(std::string_view section, std::string_view key) const {
+    for (const MappedLine* line : Lines(section))
+      if (line->view.kind == IniLineKind::Entry && EqualsNoCase(line->view.name, key)) return line;
+    return nullptr;
+  }
+
+  void Add(Severity severity, std::string code, std::string_view section, const MappedLine* line,
+           std::string message) {
+    findings_.push_back({severity, std::move(code), std::string(section), line ? line->number : 0, std::move(message)});
+  }
+
+  bool Allowed(std::string_view address) const {
+    return std::any_of(read_.domains.begin(), read_.domains.end(),
+                       [&](const std::string& entry) { return EntryAllows(entry, address); });
+  }
+
+  // ---- pages and addresses the allow-list must let through
+
+  void CheckPages() {
+    const std::string& home = read_.browser.home_page;
+    if (HasScheme(home) && !Allowed(home))
+      Add(Severity::Error, "home-page-not-allowed", kBrowserSection, Entry(kBrowserSection, kHomePageSetting.key),
+          "No [Domains] entry allows the home page " + Quoted(home) +
+              ", so the kiosk would show its error page instead; add an entry that the address begins with" +
+              std::string(kTheBrowserDecides) + ".");
+    const std::string& error = read_.browser.error_page;
+    if (HasScheme(error) && !StartsWithNoCase(error, "res:") && !Allowed(error))
+      Add(Severity::Warning, "error-page-not-allowed", kBrowserSection, Entry(kBrowserSection, kErrorPageSetting.key),
+          "No [Domains] entry allows the error page " + Quoted(error) +
+              "; use a \"res:\" address or add an entry that the address begins with" + std::string(kTheBrowserDecides) +
+              ".");
+  }
+
+  void CheckToolbarAddress(std::string_view address, std::string_view caption, std::string_view section,
+                           const MappedLine* line) {
+    if (!HasScheme(address) || Allowed(address)) return;
+    Add(Severity::Warning, "toolbar-url-not-allowed", section, line,
+        "No [Domains] entry allows the address " + Quoted(address) + " of the button " + Quoted(caption) +
+            ", which would lead to the error page; add an entry that the address begins with" +
+            std::string(kTheBrowserDecides) + ".");
+  }
+
+  // ---- the allow-list itself
+
+  void CheckDomains() {
+    std::map<std::string, int> seen;  // folded entry -> the line it first stands on
+    for (const MappedLine* line : Lines(kDomains)) {
+      const std::optional<std::string> read = SectionReadOf(line->view);
+      if (!read) continue;
+      const std::string& entry = *read;
+      if (TrimIniBlanks(Unquote(entry)).empty()) {
+        Add(Severity::Warning, "blank-entry", kDomains, line,
+            "The entry " + entry + " is only blanks or empty quotes and allows nothing; remove it.");
+        continue;
+      }
+      const auto [first, inserted] = seen.emplace(ToUpperAsciiCopy(entry), line->number);
+      if (!inserted)
+        Add(Severity::Hint, "duplicate-entry", kDomains, line,
+            "The entry " + Quoted(entry) + " repeats the one on line " + std::to_string(first->second) +
+                "; remove one of them.");
+      if (entry.find("{PORT}") != std::string::npos)
+        Add(Severity::Warning, "port-placeholder", kDomains, line,
+            "The entry " + Quoted(entry) +
+                " still holds the placeholder \"{PORT}\" and allows no real address; put the web server's port in "
+                "its place.");
+      if (entry.find('@') != std::string::npos)
+        Add(Severity::Warning, "entry-with-at", kDomains, line,
+            "The entry " + Quoted(entry) +
+                " holds \"@\", before which an address may put any user name, so it may not allow what it seems to; "
+                "remove the part up to \"@\".");
+      if (entry.find('#') != std::string::npos)
+        Add(Severity::Warning, "entry-with-hash", kDomains, line,
+            "The entry " + Quoted(entry) +
+                " holds \"#\", which in an address only marks a place within a page, so it allows only that "
+                "page's places; remove the part from \"#\".");
+      CheckHostEnd(entry, line);
+    }
+  }
+
+  // "http://intranet" also allows "http://intranet.example.org": the host must end with "/".
+  void CheckHostEnd(std::string_view entry, const MappedLine* line) {
+    for (const std::string_view scheme : {"http://", "https://"}) {
+      if (!StartsWithNoCase(entry, scheme)) continue;
+      const std::string_view host = entry.substr(scheme.size());
+      if (host.empty() || host.find('/') != std::string_view::npos) return;
+      const bool has_port = host.find(':') != std::string_view::npos;
+      const std::string longer = std::string(entry) + (has_port ? "0" : ".example.org");
+      Add(Severity::Warning, "host-without-slash", kDomains, line,
+          "The entry " + Quoted(entry) + " ends right after its host, so it also allows " + Quoted(longer) +
+              "; end it with \"/\" to allow this host only.");
+      return;
+    }
+  }
+
+  // ---- [Toolbar] and the user sections
+
+  void CheckToolbar() {
+    const CButtons catalogue;
+    for (const MappedLine* line : Lines(kToolbar)) {
+      const std::optional<std::string> read = SectionReadOf(line->view);
+      if (!read) continue;
+      bool standard = EqualsNoCase(*read, catalogue.ButtonTypeKey(kSeparatorButton));
+      for (ButtonTypeId id = 1; id < kUserButton && !standard; ++id)
+        standard = StartsWithNoCase(*read, catalogue.ButtonTypeKey(id) + "=");
+      if (standard) continue;
+      const auto eq = read->find('=');
+      if (eq == std::string::npos) {
+        Add(Severity::Hint, "ignored-toolbar-line", kToolbar, line,
+            "Nothing reads the line " + Quoted(*read) + " of [Toolbar]; remove it or make it a button.");
+        continue;
+      }
+      if (eq == 0) continue;  // read as a user button without a section; nothing to look up
+      const std::string section = read->substr(0, eq);
+      const std::string url = read->substr(eq + 1);
+      named_.insert(ToUpperAsciiCopy(section));
+      if (FirstSection(section) == nullptr) {
+        Add(Severity::Warning, "missing-user-section", kToolbar, line,
+            "The button " + Quoted(*read) + " names the section [" + section +
+                "], which is not in the file, so it shows its address as caption and no picture; add the section or "
+                "remove the line.");
+        CheckToolbarAddress(url, url, kToolbar, line);
+        continue;
+      }
+      const MappedLine* caption_line = Entry(section, "Caption");
+      const std::string caption = caption_line ? std::string(Unquote(caption_line->view.value)) : url;
+      CheckToolbarAddress(url, caption, kToolbar, line);
+      CheckSubEntries(section, caption);
+    }
+    for (const MappedSection& section : sections_) {
+      const bool user_name = StartsWithNoCase(section.name, "User") && section.name.size() > 4 &&
+                             std::all_of(section.name.begin() + 4, section.name.end(),
+                                         [](char c) { return c >= '0' && c <= '9'; });
+      if (!section.first_of_name || !user_name || named_.count(ToUpperAsciiCopy(section.name)) > 0) continue;
+      findings_.push_back({Severity::Hint, "unused-user-section", section.name, section.header_line,
+                           "No [Toolbar] line names the section [" + section.name +
+                               "] any more, so nothing reads it; remove it or add a button line for it."});
+    }
+  }
+
+  void CheckSubEntries(std::string_view section, std::string_view button) {
+    std::map<std::string, std::string> captions;  // folded caption -> as first written
+    for (const MappedLine* line : Lines(section)) {
+      const std::optional<std::string> read = SectionReadOf(line->view);
+      if (!read || read->front() != '_') continue;
+      const auto eq = read->find('=');
+      if (eq == std::string::npos) continue;
+      const std::string caption = read->substr(1, eq - 1);
+      const std::string url = read->substr(eq + 1);
+      const auto [first, inserted] = captions.emplace(ToUpperAsciiCopy(caption), caption);
+      if (!inserted)
+        Add(Severity::Warning, "sub-entry-case-clash", section, line,
+            "The sub-entries " + Quoted(first->second) + " and " + Quoted(caption) + " of the button " +
+                Quoted(button) + " differ only in letter case, and the next save keeps only one; rename one of them.");
+      // In an address "=" belongs to the query, after "?"; before it, it was meant for the caption.
+      if (url.find('=') < url.find('?'))
+        Add(Severity::Warning, "sub-entry-caption-with-equals", section, line,
+            "The sub-entry line " + Quoted(*read) + " reads as the caption " + Quoted(caption) + " with the address " +
+                Quoted(url) + ", because a caption ends at its first \"=\"; write the caption without \"=\".");
+      CheckToolbarAddress(url, caption, section, line);
+    }
+  }
+
+  // ---- [Browser] values
+
+  void CheckBrowserValues() {
+    for (const MappedLine* line : Lines(kBrowserSection)) {
+      if (line->view.kind != IniLineKind::Entry && line->view.kind != IniLineKind::Bare) continue;
+      const std::string key(line->view.name);
+      const std::string value(Unquote(line->view.value));
+      const std::string written = key + "=" + value;
+      bool known = EqualsNoCase(key, kHomePageSetting.key) || EqualsNoCase(key, kErrorPageSetting.key);
+      for (std::size_t i = 0; i < kSwitchCount; ++i) {
+        if (!EqualsNoCase(key, kSwitchSettings[i].key)) continue;
+        known = true;
+        if (line->view.kind == IniLineKind::Entry && value != "0" && value != "1")
+          Add(Severity::Warning, "switch-not-0-or-1", kBrowserSection, line,
+              Quoted(written) + " reads as " + (read_.browser.switches[i] != 0 ? "on" : "off") +
+                  "; write 1 for on or 0 for off.");
+      }
+      if (EqualsNoCase(key, kEngineSetting.key)) {
+        known = true;
+        if (value != "1" && value != "2" && value != "3")
+          Add(Severity::Warning, "engine-out-of-range", kBrowserSection, line,
+              Quoted(written) + " reads as " + std::to_string(read_.browser.browser_engine) +
+                  ", the engine that is installed; write 1, 2 or 3.");
+      }
+      if (!known)
+        Add(Severity::Hint, "unknown-browser-key", kBrowserSection, line,
+            "Nothing reads " + Quoted(key) + " in [Browser]; remove it or check its spelling.");
+    }
+  }
+
+  // ---- values the browser reads trimmed and unquoted
+
+  void CheckValueText() {
+    for (const MappedLine& line : lines_) {
+      if (line.view.kind != IniLineKind::Entry) continue;
+      const MappedSection& section = sections_[line.section];
+      const bool read_by_value = EqualsNoCase(section.name, kBrowserSection) ||
+                                 EqualsNoCase(section.name, kPrivateData) ||
+                                 named_.count(ToUpperAsciiCopy(section.name)) > 0;
+      if (!section.first_of_name || !read_by_value) continue;
+      std::string_view raw = line.raw.substr(0, line.raw.find('\0'));
+      raw = raw.substr(raw.find('=') + 1);
+      const std::string key(line.view.name);
+      if (!raw.empty() && (IsIniBlank(raw.front()) || IsIniBlank(raw.back())))
+        Add(Severity::Warning, "value-with-blanks", section.name, &line,
+            "The value of " + Quoted(key) + " has blanks around it, which the browser drops, so it reads as " +
+                Quoted(line.view.value) + "; remove the blanks, or put the value in quotes to keep them.");
+      else if (Unquote(line.view.value) != line.view.value)
+        Add(Severity::Hint, "quoted-value", section.name, &line,
+            "The value of " + Quoted(key) + " is in quotes, which the browser removes, so it reads as " +
+                Quoted(Unquote(line.view.value)) + ".");
+    }
+  }
+
+  const Configuration& read_;
+  std::set<std::string> named_;  // folded names of the user sections [Toolbar] names
+  std::vector<MappedSection> sections_;
+  std::vector<MappedLine> lines_;
+  std::vector<Finding> findings_;
+};
+
+}  // namespace
+
+std::string_view SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::Error: return "error";
+    case Severity::Warning: return "warning";
+    case Severity::Hint: break;
+  }
+  return "hint";
+}
+
+bool EntryAllows(std::string_view entry, std::string_view address) {
+  // reached[j]: the entry so far matches the first j characters of the address. One pass per
+  // character of the entry, so no entry, however many "*" it holds, costs more than that.
+  const std::size_t n = address.size();
+  std::vector<bool> reached(n + 1, false);
+  reached[0] = true;
+  for (const char e : entry) {
+    std::vector<bool> next(n + 1, false);
+    if (e == '*') {
+      bool run = false;  // some start of the run lies behind, with no "/" since
+      for (std::size_t j = 0; j <= n; ++j) {
+        run = run || reached[j];
+        next[j] = run;
+        if (j < n && address[j] == '/') run = false;
+      }
+    } else {
+      for (std::size_t j = 0; j < n; ++j)
+        next[j + 1] = reached[j] && ToLowerAscii(e) == ToLowerAscii(address[j]);
+    }
+    reached = std::move(next);
+  }
+  return std::find(reached.begin(), reached.end(), true) != reached.end();
+}
+
+std::vector<Finding> CheckConfiguration(std::string_view bytes, const Configuration& read) {
+  return Doctor(bytes, read).Run();
+}
+
+bool CheckConfigurationFile(const std::string& file, std::vector<Finding>& findings, int& error) {
+  std::string bytes;
+  if (SystemFileStore().Read(file, bytes, error) != ReadStatus::Ok) return false;
+  CIniFile2 ini;
+  ini.INIFile = file;
+  findings = CheckConfiguration(bytes, ReadConfiguration(ini));
+  return true;
+}
+
+bool NeedsAttention(const std::vector<Finding>& findings) {
+  return std::any_of(findings.begin(), findings.end(),
+                     [](const Finding& finding) { return finding.severity != Severity::Hint; });
+}
+
+}  // namespace kgh

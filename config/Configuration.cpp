@@ -1,0 +1,21 @@
+#include "config/Configuration.h"
+
+namespace kgh {
+
+Configuration ReadConfiguration(CIniFile2& ini) {
+  Configuration configuration;
+  configuration.browser = ReadBrowserSettings(ini);
+  configuration.toolbar = ReadToolbar(ini);
+  configuration.domains = ReadDomains(ini);
+  configuration.private_data = ReadPrivateData(ini);
+  return configuration;
+}
+
+void WriteConfiguration(CIniFile2& ini, const Configuration& configuration) {
+  WriteBrowserSettings(ini, configuration.browser);
+  WriteToolbar(ini, configuration.toolbar);
+  WriteDomains(ini, configuration.domains);
+  WritePrivateData(ini, configuration.private_data);
+}
+
+}  // namespace kgh
