@@ -12,7 +12,7 @@ namespace {
 std::string UnknownCommand(const CLI::App& app, int argc, char** argv) {
   if (!app.get_subcommands().empty()) return "";
   for (int i = 1; i < argc; ++i) {
-    const std::string word = argv[i];
+    std::string word = argv[i];
     if (word.empty() || word.front() == '-') continue;
     return word;
   }

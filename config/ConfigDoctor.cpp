@@ -264,7 +264,8 @@ class Doctor {
       if (line->view.kind != IniLineKind::Entry && line->view.kind != IniLineKind::Bare) continue;
       const std::string key(line->view.name);
       const std::string value(Unquote(line->view.value));
-      const std::string written = key + "=" + value;
+      std::string written = key;
+      written.append("=").append(value);
       bool known = EqualsNoCase(key, kHomePageSetting.key) || EqualsNoCase(key, kErrorPageSetting.key);
       for (std::size_t i = 0; i < kSwitchCount; ++i) {
         if (!EqualsNoCase(key, kSwitchSettings[i].key)) continue;
