@@ -1,11 +1,14 @@
 // The configuration format on arbitrary files: reading [Browser], the toolbar and the domains
 // never fails, and writing back what was read reads back the same, except where the format
-// itself cannot carry it (listed at each comparison).
+// itself cannot carry it (listed at each comparison). The configuration doctor reads every such
+// file too, and each of its findings points at a line the file has.
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <string>
 #include <vector>
 
+#include "config/ConfigDoctor.h"
 #include "config/ConfigFormat.h"
 #include "config/IniSyntax.h"
 #include "config/PortableProfile.h"
@@ -67,6 +70,15 @@ void DumpRows(const char* title, const std::vector<ToolbarEntry>& rows) {
     std::fprintf(stderr, "  %d [%s] [%s] [%s]\n", row.tag, row.caption.c_str(), row.url.c_str(), row.image.c_str());
 }
 
+void CheckDoctor(CIniFile2& ini, const std::string& bytes) {
+  int lines = 0;
+  ForEachRawLine(bytes, [&lines](std::string_view, std::string_view) { ++lines; });
+  for (const Finding& finding : CheckConfiguration(bytes, ReadConfiguration(ini))) {
+    Require(finding.line >= 0 && finding.line <= lines, "a finding's line is in the file");
+    Require(!finding.message.empty() && finding.message.back() == '.', "a finding says one sentence");
+  }
+}
+
 void CheckBrowser(CIniFile2& ini) {
   const BrowserSettings read = ReadBrowserSettings(ini);
   Require(read.browser_engine >= 1 && read.browser_engine <= 3, "engine 1 to 3");
@@ -111,6 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   SilentMessageBoxes messages;
   CIniFile2 ini(profile, &messages);
   ini.INIFile = kFile;
+  CheckDoctor(ini, std::string(reinterpret_cast<const char*>(data), size));
   CheckBrowser(ini);
   CheckToolbarAndDomains(ini);
   return 0;

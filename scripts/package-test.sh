@@ -50,4 +50,6 @@ chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-in
   "/root/$(basename "$deb")" man-db bash-completion cmake g++ make pkg-config xvfb xauth xdotool >/dev/null
 
 step "the installed package, used in that root"
-chroot "$root" bash -c "cd /root/check && bash check-installed.sh $version"
+# With the environment of a fresh login, not this script's (no QT_QPA_PLATFORM from CI, say).
+chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+  bash -c "cd /root/check && bash check-installed.sh $version"

@@ -29,9 +29,11 @@ step "F1 in the options dialog opens the installed help page"
 mkdir -p fakebin
 printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$PWD" >fakebin/xdg-open  # stands in for the browser
 chmod +x fakebin/xdg-open
-PATH=$PWD/fakebin:$PATH xvfb-run -a bash -c '
+# On the X display xvfb-run makes, whatever platform the caller's environment names.
+PATH=$PWD/fakebin:$PATH QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '
   orvex-setup edit Orvex.INI & dialog=$!
-  window=$(xdotool search --sync --onlyvisible --name "Pallix Browser Options" | head -1)
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name "Pallix Browser Options" | head -1)
+  [ -n "$window" ] || { kill $dialog; exit 1; }
   xdotool windowfocus --sync "$window"
   xdotool key F1  # to the focused window, as typed: Qt ignores keys sent to a window by name
   for _ in $(seq 50); do [ -s opened ] && break; sleep 0.2; done
