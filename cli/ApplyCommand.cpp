@@ -10,6 +10,7 @@
 #include "cli/ConfigurationJson.h"
 #include "cli/Recorders.h"
 #include "config/ProfileTransaction.h"
+#include "platform/FileStore.h"
 
 namespace kgh::cli {
 namespace {
@@ -40,14 +41,17 @@ void RegisterApplyCommand(CLI::App& app, CommandResult& result) {
       result.exit_code = Fail(*source, "cannot be read");
       return;
     }
-    const auto parsed = ConfigurationFromJson(text);
+    const std::string file = ConfigurationFileFor(*config);
+    std::string bytes;
+    int error = 0;
+    const bool eight_bit = SystemFileStore().Read(file, bytes, error) == ReadStatus::Ok && !IsUtf8(bytes);
+    const auto parsed = ConfigurationFromJson(text, eight_bit ? FileText::Latin1 : FileText::Utf8);
     if (const auto* why = std::get_if<std::string>(&parsed)) {
       const bool sentence = !why->empty() && why->back() == '.';
       result.exit_code = Fail(*source == "-" ? "standard input" : *source,
                               *why + (sentence ? " Nothing was written." : "; nothing was written."));
       return;
     }
-    const std::string file = ConfigurationFileFor(*config);
     RecordingProfile profile;
     CIniFile2 ini(profile);
     ini.INIFile = file;

@@ -10,20 +10,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-bool IsUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
-    i += length;
-  }
-  return true;
-}
-
-// JSON carries UTF-8 only. A configuration written in another 8-bit code page is shown as
-// Latin-1, so that every byte still comes out as a character instead of a replacement mark.
+// A text of the file as JSON: Latin-1 where its bytes are not UTF-8, so that every byte still
+// comes out as a character instead of a replacement mark.
 std::string Text(const std::string& bytes) {
   if (IsUtf8(bytes)) return bytes;
   std::string out;
@@ -39,6 +27,22 @@ std::string Text(const std::string& bytes) {
   return out;
 }
 
+// The Latin-1 bytes of UTF-8 `text`; false when it holds a character beyond Latin-1.
+bool ToLatin1(const std::string& text, std::string& bytes) {
+  bytes.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      bytes += text[i];
+    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size()) {
+      bytes += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F));
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 // A member that is not what it must be; `where` names it as a path ("toolbar[2].type").
 struct Refused {
   std::string where;
@@ -48,7 +52,8 @@ struct Refused {
 // Reads the members of one object: each member taken once, and none left unknown at the end.
 class Members {
  public:
-  Members(const Json& object, std::string where) : object_(object), where_(std::move(where)) {
+  Members(const Json& object, std::string where, FileText file_text)
+      : object_(object), where_(std::move(where)), file_text_(file_text) {
     if (!object_.is_object()) throw Refused{where_, "must be an object"};
   }
 
@@ -62,7 +67,15 @@ class Members {
   std::string String(std::string_view name) {
     const Json& value = Take(name);
     if (!value.is_string()) throw Refused{Path(name), "must be a string"};
-    return value.get<std::string>();
+    return FileBytes(value.get<std::string>(), Path(name));
+  }
+  // The bytes the file stores for `text`.
+  std::string FileBytes(const std::string& text, const std::string& where) const {
+    if (file_text_ == FileText::Utf8) return text;
+    std::string bytes;
+    if (!ToLatin1(text, bytes))
+      throw Refused{where, "holds a character beyond Latin-1, which this file, written in an 8-bit code page, cannot hold"};
+    return bytes;
   }
   // A text the file must give back exactly as it stands here.
   std::string String(std::string_view name, TypedText kind) {
@@ -90,11 +103,12 @@ class Members {
  private:
   const Json& object_;
   std::string where_;
+  FileText file_text_;
   std::set<std::string> taken_;
 };
 
-BrowserSettings BrowserFromJson(const Json& json) {
-  Members members(json, "browser");
+BrowserSettings BrowserFromJson(const Json& json, FileText file_text) {
+  Members members(json, "browser", file_text);
   BrowserSettings settings;
   ForEachBrowserSetting(settings, [&members](const auto& setting, auto& value) {
     if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
@@ -108,8 +122,8 @@ BrowserSettings BrowserFromJson(const Json& json) {
   return settings;
 }
 
-ToolbarEntry RowFromJson(const Json& json, const std::string& where) {
-  Members members(json, where);
+ToolbarEntry RowFromJson(const Json& json, const std::string& where, FileText file_text) {
+  Members members(json, where, file_text);
   const ButtonTypeId type = members.Integer("type", 1, CButtons::MaxButtonTypes);
   if (type != kUserButton) {
     // A standard button or separator is its kind alone; its texts are those the list shows.
@@ -135,25 +149,25 @@ ToolbarEntry RowFromJson(const Json& json, const std::string& where) {
   return {kUserButton, std::move(caption), std::move(url), std::move(image)};
 }
 
-Configuration FromJson(const Json& json) {
-  Members top(json, "");
+Configuration FromJson(const Json& json, FileText file_text) {
+  Members top(json, "", file_text);
   Configuration configuration;
-  configuration.browser = BrowserFromJson(top.Take("browser"));
+  configuration.browser = BrowserFromJson(top.Take("browser"), file_text);
   const Json& toolbar = top.Take("toolbar");
   if (!toolbar.is_array()) throw Refused{"toolbar", "must be an array"};
   for (std::size_t i = 0; i < toolbar.size(); ++i)
-    configuration.toolbar.push_back(RowFromJson(toolbar[i], "toolbar[" + std::to_string(i) + "]"));
+    configuration.toolbar.push_back(RowFromJson(toolbar[i], "toolbar[" + std::to_string(i) + "]", file_text));
   const Json& domains = top.Take("domains");
   if (!domains.is_array()) throw Refused{"domains", "must be an array"};
   for (std::size_t i = 0; i < domains.size(); ++i) {
     const std::string where = "domains[" + std::to_string(i) + "]";
     if (!domains[i].is_string()) throw Refused{where, "must be a string"};
-    const std::string entry = domains[i].get<std::string>();
+    const std::string entry = top.FileBytes(domains[i].get<std::string>(), where);
     if (entry.empty()) throw Refused{where, "an empty entry allows nothing and is not written"};
     if (const std::string why = WhyNotStoredAsTyped(TypedText::DomainEntry, entry); !why.empty()) throw Refused{where, why};
     configuration.domains.push_back(entry);
   }
-  Members private_data(top.Take("private"), "private");
+  Members private_data(top.Take("private"), "private", file_text);
   configuration.private_data.default_server = private_data.String("DefaultServer", TypedText::DefaultServer);
   configuration.private_data.default_root = private_data.String("DefaultRoot", TypedText::RootDirectory);
   private_data.NoOthers();
@@ -162,6 +176,18 @@ Configuration FromJson(const Json& json) {
 }
 
 }  // namespace
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+    i += length;
+  }
+  return true;
+}
 
 Json ConfigurationToJson(const Configuration& c) {
   Json browser = Json::object();
@@ -181,7 +207,7 @@ Json ConfigurationToJson(const Configuration& c) {
            {{"DefaultServer", Text(c.private_data.default_server)}, {"DefaultRoot", Text(c.private_data.default_root)}}}};
 }
 
-std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text) {
+std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text, FileText file_text) {
   Json json;
   try {
     json = Json::parse(text);
@@ -192,7 +218,7 @@ std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view 
     return message;
   }
   try {
-    return FromJson(json);
+    return FromJson(json, file_text);
   } catch (const Refused& refused) {
     return (refused.where.empty() ? std::string("the JSON") : refused.where) + ": " + refused.why;
   }

@@ -12,11 +12,16 @@
 
 namespace kgh::cli {
 
+// JSON carries UTF-8. A file whose bytes are not UTF-8 was written in an 8-bit code page; its
+// texts are shown as Latin-1 and taken back the same way, so that they keep their bytes.
+enum class FileText { Utf8, Latin1 };
+bool IsUtf8(std::string_view bytes);
+
 nlohmann::ordered_json ConfigurationToJson(const Configuration& configuration);
 
 // The configuration `text` holds, or one message naming what is wrong: where the JSON breaks
 // (line and column), or the member at fault ("toolbar[2].type: ..."). Every member must be
 // there, none may be unknown, and every text must read back from the file as given.
-std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text);
+std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text, FileText file_text);
 
 }  // namespace kgh::cli

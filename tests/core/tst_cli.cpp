@@ -109,6 +109,7 @@ TEST_F(CommandLine, ApplyTakesBackWhatShowPrintsThroughTheDialogsSaver) {
       {"the template", test::ReadBytes(KGH_START_FILE), 2},
       {"user buttons and sub-entries", test::ReadBytes(fixtures + "/clean.ini"), 1},
       {"another tool's file", test::ReadBytes(fixtures + "/other-tools.ini"), 2},
+      {"a file in an 8-bit code page", "[Toolbar]\r\nUser1=caf\xE9.htm\r\n[User1]\r\nCaption=Caf\xE9\r\n", 2},
   };
   for (const auto& configuration : configurations) {
     test::WriteBytes(file, configuration.bytes);
@@ -122,6 +123,12 @@ TEST_F(CommandLine, ApplyTakesBackWhatShowPrintsThroughTheDialogsSaver) {
     EXPECT_EQ(Cli("apply " + dir.path().string() + " -", json).status, 0) << "from standard input, onto the folder";
     EXPECT_EQ(test::ReadBytes(file), settled) << configuration.name;
   }
+  EXPECT_NE(test::ReadBytes(file).find("Caption=Caf\xE9\r\n"), std::string::npos) << "8-bit text keeps its bytes";
+  std::string json = Cli("show --json " + file).out;
+  json.replace(json.find("Caf\u00e9"), 5, "Caf\u20ac");
+  const CliRun euro = Cli("apply " + file + " -", json, true);
+  EXPECT_EQ(euro.status, 1);
+  EXPECT_NE(euro.out.find("toolbar[0].caption: holds a character beyond Latin-1"), std::string::npos) << euro.out;
 }
 
 TEST_F(CommandLine, ApplyRefusesWhatItCannotWriteAsGivenAndLeavesTheFileAlone) {
