@@ -12,6 +12,7 @@
 #include "bench/BenchFiles.h"
 #include "bench/Floors.h"
 #include "config/PortableProfile.h"
+#include "config/ConfigDoctor.h"
 #include "options/OptionsDialogHost.h"
 #include "options/frmOrvexOptions.h"
 #include "platform/FileStore.h"
@@ -135,4 +136,17 @@ BENCHMARK(ReadFloor)->Arg(9)->Arg(100)->Arg(1000)->UseRealTime();
 BENCHMARK(DurableRewriteFloor)->Arg(9)->Arg(100)->Arg(1000)->UseRealTime();
 BENCHMARK(DialogLoad)->Arg(9)->Arg(100)->Arg(1000)->UseRealTime();
 BENCHMARK(DialogChangeAndSave)->Arg(9)->Arg(100)->Arg(1000)->UseRealTime();
+// The configuration doctor on the same files: a reading as the dialog's, then every rule.
+void Check(benchmark::State& state) {
+  const std::string path = PrepareFile(static_cast<int>(state.range(0)));
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    std::vector<kgh::Finding> found;
+    int error = 0;
+    if (!kgh::CheckConfigurationFile(path, found, error)) state.SkipWithError("the file cannot be read");
+    findings = found.size();
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(Check)->Arg(9)->Arg(100)->Arg(1000)->UseRealTime();
 BENCHMARK_MAIN();

@@ -38,6 +38,9 @@ class CIniFile2 {
   // Removes the current section; a failure is shown as an error message and otherwise ignored.
   void DeleteSection();
 
+  // The profile functions this accessor goes through, for a transaction around several calls.
+  ProfileApi& Profile() const { return profile_; }
+
  private:
   void Flush();
 

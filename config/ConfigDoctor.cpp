@@ -35,7 +35,7 @@ bool HasScheme(std::string_view address) {
 // One line of the file and where it stands.
 struct MappedLine {
   int number = 0;
-  std::size_t section = 0;  // index into Sections; 0 for lines above the first header
+  std::size_t section = 0;  // index into the sections; 0 for the lines above the first header
   std::string_view raw;     // the line as it stands, without its line end
   IniLineView view;
 };
@@ -44,6 +44,7 @@ struct MappedSection {
   std::string name;
   bool first_of_name = false;  // readers take the first section of a name
   int header_line = 0;
+  std::vector<const MappedLine*> lines;  // below its header
 };
 
 class Doctor {
@@ -63,36 +64,35 @@ class Doctor {
 
  private:
   void Map(std::string_view bytes) {
-    sections_.push_back({"", true, 0});
+    sections_.push_back({"", true, 0, {}});
     int number = 0;
     std::size_t current = 0;
+    std::vector<MappedLine> lines;
     ForEachRawLine(bytes, [&](std::string_view text, std::string_view) {
       ++number;
       const IniLineView view = ReadIniLine(text, number == 1);
       if (view.kind == IniLineKind::Header) {
-        const bool first = FirstSection(view.name) == nullptr;
-        sections_.push_back({std::string(view.name), first, number});
+        const bool first = first_of_name_.emplace(ToUpperAsciiCopy(view.name), sections_.size()).second;
+        sections_.push_back({std::string(view.name), first, number, {}});
         current = sections_.size() - 1;
       }
-      lines_.push_back({number, current, text, view});
+      lines.push_back({number, current, text, view});
     });
+    lines_ = std::move(lines);  // from here on the lines stay where they are
+    for (const MappedLine& line : lines_)
+      if (line.view.kind != IniLineKind::Header) sections_[line.section].lines.push_back(&line);
   }
 
   const MappedSection* FirstSection(std::string_view name) const {
-    for (const MappedSection& section : sections_)
-      if (section.header_line > 0 && section.first_of_name && EqualsNoCase(section.name, name)) return &section;
-    return nullptr;
+    const auto found = first_of_name_.find(ToUpperAsciiCopy(name));
+    return found == first_of_name_.end() ? nullptr : &sections_[found->second];
   }
 
   // The lines a reader sees of `name`: those of its first section, headers left out.
-  std::vector<const MappedLine*> Lines(std::string_view name) const {
-    std::vector<const MappedLine*> lines;
+  const std::vector<const MappedLine*>& Lines(std::string_view name) const {
+    static const std::vector<const MappedLine*> kNone;
     const MappedSection* section = FirstSection(name);
-    if (section == nullptr) return lines;
-    const auto index = static_cast<std::size_t>(section - sections_.data());
-    for (const MappedLine& line : lines_)
-      if (line.section == index && line.view.kind != IniLineKind::Header) lines.push_back(&line);
-    return lines;
+    return section == nullptr ? kNone : section->lines;
   }
 
   const MappedLine* Entry(std::string_view section, std::string_view key) const {
@@ -315,6 +315,7 @@ class Doctor {
   const Configuration& read_;
   std::set<std::string> named_;  // folded names of the user sections [Toolbar] names
   std::vector<MappedSection> sections_;
+  std::map<std::string, std::size_t> first_of_name_;  // folded name -> its first section
   std::vector<MappedLine> lines_;
   std::vector<Finding> findings_;
 };

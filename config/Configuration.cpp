@@ -1,8 +1,11 @@
 #include "config/Configuration.h"
 
+#include "config/ProfileTransaction.h"
+
 namespace kgh {
 
 Configuration ReadConfiguration(CIniFile2& ini) {
+  const ProfileTransaction reading(ini.Profile(), ini.INIFile);  // one reading of the file serves every value
   Configuration configuration;
   configuration.browser = ReadBrowserSettings(ini);
   configuration.toolbar = ReadToolbar(ini);

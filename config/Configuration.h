@@ -19,6 +19,7 @@ struct Configuration {
   bool operator==(const Configuration&) const = default;
 };
 
+// What the options dialog shows for the file `ini` is bound to, from one reading of it.
 Configuration ReadConfiguration(CIniFile2& ini);
 
 // [Browser] key by key, the user sections and [Toolbar], [Domains] anew at the end, then
