@@ -44,19 +44,24 @@ void RegisterApplyCommand(CLI::App& app, CommandResult& result) {
     const std::string file = ConfigurationFileFor(*config);
     std::string bytes;
     int error = 0;
-    const bool eight_bit = SystemFileStore().Read(file, bytes, error) == ReadStatus::Ok && !IsUtf8(bytes);
-    const auto parsed = ConfigurationFromJson(text, eight_bit ? FileText::Latin1 : FileText::Utf8);
-    if (const auto* why = std::get_if<std::string>(&parsed)) {
-      const bool sentence = !why->empty() && why->back() == '.';
-      result.exit_code = Fail(*source == "-" ? "standard input" : *source,
-                              *why + (sentence ? " Nothing was written." : "; nothing was written."));
-      return;
-    }
+    const bool exists = SystemFileStore().Read(file, bytes, error) == ReadStatus::Ok;
+    const auto parsed = ConfigurationFromJson(text, exists ? FileTextOf(bytes) : FileText::Utf8);
+    const std::string source_name = *source == "-" ? "standard input" : *source;
+    const auto refuse = [&](const std::string& why) {
+      const bool sentence = !why.empty() && why.back() == '.';
+      result.exit_code = Fail(source_name, why + (sentence ? " Nothing was written." : "; nothing was written."));
+    };
+    if (const auto* why = std::get_if<std::string>(&parsed)) return refuse(*why);
+    const Configuration& given = std::get<Configuration>(parsed);
     RecordingProfile profile;
     CIniFile2 ini(profile);
     ini.INIFile = file;
     ProfileTransaction saving(profile, file);
-    WriteConfiguration(ini, std::get<Configuration>(parsed));
+    WriteConfiguration(ini, given);
+    // The reading of what would be written, before it is: a text or section the file would cut
+    // or merge is refused rather than written otherwise.
+    if (const std::string member = MemberReadBackOtherwise(given, ReadConfiguration(ini)); !member.empty())
+      return refuse(member + ": the file would not give it back as given");
     if (saving.Commit() && !profile.failed) return;
     result.exit_code = Fail(*config, file == *config ? profile.Reason() : profile.Reason() + "; writing " + file);
   });

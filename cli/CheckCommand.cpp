@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/Commands.h"
+#include "cli/ConfigurationJson.h"
 #include "config/ConfigDoctor.h"
 #include "platform/FileStore.h"
 
@@ -27,9 +28,11 @@ void RegisterCheckCommand(CLI::App& app, CommandResult& result) {
     }
     if (*json) {
       nlohmann::ordered_json list = nlohmann::ordered_json::array();
+      // JSON takes UTF-8 only: a file's 8-bit text quoted in a finding goes as Latin-1.
+      const auto text = [](const std::string& s) { return ToJsonText(s, FileTextOf(s)); };
       for (const Finding& f : findings)
-        list.push_back({{"severity", SeverityName(f.severity)}, {"code", f.code}, {"section", f.section},
-                        {"line", f.line}, {"message", f.message}});
+        list.push_back({{"severity", SeverityName(f.severity)}, {"code", f.code}, {"section", text(f.section)},
+                        {"line", f.line}, {"message", text(f.message)}});
       std::cout << list.dump(2) << '\n';
     } else {
       // As compilers print them, so that editors can jump to the line.

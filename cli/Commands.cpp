@@ -4,7 +4,6 @@
 
 #include "config/ConfigFormat.h"
 #include "platform/FileStore.h"
-#include "platform/Module1.h"
 
 namespace kgh::cli {
 
@@ -37,10 +36,6 @@ std::string WhyUnreadable(const std::string& file, bool missing_ok) {
 int Fail(const std::string& file, const std::string& reason) {
   std::cerr << "orvex-setup: " << file << ": " << reason << '\n';
   return kExitFailure;
-}
-
-std::string ConfigurationFileFor(const std::string& target) {
-  return ConfigurationPathFor(target, FileAttributes(target), NativePathFlavour());
 }
 
 std::optional<std::string> ReadableConfiguration(const std::string& target, CommandResult& result) {

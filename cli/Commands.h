@@ -34,10 +34,6 @@ std::string WhyUnreadable(const std::string& file, bool missing_ok);
 // Prints "orvex-setup: <file>: <reason>" on stderr and returns kExitFailure.
 int Fail(const std::string& file, const std::string& reason);
 
-// The configuration file the options dialog opens for `target`: the target itself when it is a
-// file, otherwise Orvex.INI in it.
-std::string ConfigurationFileFor(const std::string& target);
-
 // The configuration file for `target` when it can be read; otherwise nothing, after telling the
 // user why, leading with the path they typed and then where the configuration was looked for.
 std::optional<std::string> ReadableConfiguration(const std::string& target, CommandResult& result);

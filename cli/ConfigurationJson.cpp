@@ -1,46 +1,21 @@
 #include "cli/ConfigurationJson.h"
 
 #include <set>
+#include <sstream>
 #include <type_traits>
 
 #include "config/CButtons.h"
+#include "platform/TextCase.h"
 
 namespace kgh::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A text of the file as JSON: Latin-1 where its bytes are not UTF-8, so that every byte still
-// comes out as a character instead of a replacement mark.
-std::string Text(const std::string& bytes) {
-  if (IsUtf8(bytes)) return bytes;
-  std::string out;
-  for (const char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-// The Latin-1 bytes of UTF-8 `text`; false when it holds a character beyond Latin-1.
-bool ToLatin1(const std::string& text, std::string& bytes) {
-  bytes.clear();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      bytes += text[i];
-    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size()) {
-      bytes += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F));
-    } else {
-      return false;
-    }
-  }
-  return true;
+// A row's caption: the sub-entry mark is the component's own text, whatever the file's.
+std::string CaptionToJson(const std::string& caption, FileText file_text) {
+  if (!HasSubEntryMark(caption)) return ToJsonText(caption, file_text);
+  return std::string(kSubEntryMark) + ToJsonText(WithoutSubEntryMark(caption), file_text);
 }
 
 // A member that is not what it must be; `where` names it as a path ("toolbar[2].type").
@@ -67,13 +42,20 @@ class Members {
   std::string String(std::string_view name) {
     const Json& value = Take(name);
     if (!value.is_string()) throw Refused{Path(name), "must be a string"};
-    return FileBytes(value.get<std::string>(), Path(name));
+    const std::string text = value.get<std::string>();
+    // A sub-entry's mark stays as it is; the caption after it is the file's text.
+    std::string bytes = name == "caption" && HasSubEntryMark(text)
+                            ? std::string(kSubEntryMark) + FileBytes(WithoutSubEntryMark(text), Path(name))
+                            : FileBytes(text, Path(name));
+    if (bytes.size() >= CIniFile2::kStringBufferSize)
+      throw Refused{Path(name), "is longer than the " + std::to_string(CIniFile2::kStringBufferSize - 1) +
+                                    " characters a read of the file gives back"};
+    return bytes;
   }
   // The bytes the file stores for `text`.
   std::string FileBytes(const std::string& text, const std::string& where) const {
-    if (file_text_ == FileText::Utf8) return text;
     std::string bytes;
-    if (!ToLatin1(text, bytes))
+    if (!FromJsonText(text, file_text_, bytes))
       throw Refused{where, "holds a character beyond Latin-1, which this file, written in an 8-bit code page, cannot hold"};
     return bytes;
   }
@@ -155,8 +137,25 @@ Configuration FromJson(const Json& json, FileText file_text) {
   configuration.browser = BrowserFromJson(top.Take("browser"), file_text);
   const Json& toolbar = top.Take("toolbar");
   if (!toolbar.is_array()) throw Refused{"toolbar", "must be an array"};
-  for (std::size_t i = 0; i < toolbar.size(); ++i)
-    configuration.toolbar.push_back(RowFromJson(toolbar[i], "toolbar[" + std::to_string(i) + "]", file_text));
+  std::vector<std::size_t> siblings;  // the sub-entries of the user button above, by index
+  bool under_button = false;
+  for (std::size_t i = 0; i < toolbar.size(); ++i) {
+    const std::string where = "toolbar[" + std::to_string(i) + "]";
+    const ToolbarEntry row = RowFromJson(toolbar[i], where, file_text);
+    if (row.IsSubEntry()) {
+      if (!under_button) throw Refused{where, "a sub-entry needs a user button above it"};
+      const std::string key = ToUpperAsciiCopy(WithoutSubEntryMark(row.caption));
+      for (const std::size_t sibling : siblings)
+        if (ToUpperAsciiCopy(WithoutSubEntryMark(configuration.toolbar[sibling].caption)) == key)
+          throw Refused{where, "its caption differs from that of toolbar[" + std::to_string(sibling) +
+                                   "] only in letter case, and the file keeps only one of them"};
+      siblings.push_back(i);
+    } else if (row.IsUserKind()) {
+      under_button = true;
+      siblings.clear();
+    }
+    configuration.toolbar.push_back(row);
+  }
   const Json& domains = top.Take("domains");
   if (!domains.is_array()) throw Refused{"domains", "must be an array"};
   for (std::size_t i = 0; i < domains.size(); ++i) {
@@ -178,26 +177,71 @@ Configuration FromJson(const Json& json, FileText file_text) {
 }  // namespace
 
 bool IsUtf8(std::string_view text) {
+  // Strictly: no overlong forms, no surrogates, nothing beyond U+10FFFF; JSON takes no other.
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
-    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (c < 0x80) length = 1;
+    else if (c >= 0xC2 && c <= 0xDF) length = 2;
+    else if (c >= 0xE0 && c <= 0xEF) length = 3, low = c == 0xE0 ? 0xA0 : 0x80, high = c == 0xED ? 0x9F : 0xBF;
+    else if (c >= 0xF0 && c <= 0xF4) length = 4, low = c == 0xF0 ? 0x90 : 0x80, high = c == 0xF4 ? 0x8F : 0xBF;
     if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return false;
+    }
     i += length;
   }
   return true;
 }
 
-Json ConfigurationToJson(const Configuration& c) {
+FileText FileTextOf(std::string_view file_bytes) { return IsUtf8(file_bytes) ? FileText::Utf8 : FileText::Latin1; }
+
+std::string ToJsonText(std::string_view bytes, FileText file_text) {
+  if (file_text == FileText::Utf8) return std::string(bytes);
+  std::string text;
+  for (const char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      text += ch;
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
+bool FromJsonText(std::string_view text, FileText file_text, std::string& bytes) {
+  bytes.clear();
+  if (file_text == FileText::Utf8) {
+    bytes = text;
+    return true;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      bytes += text[i];
+    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size()) {
+      bytes += static_cast<char>(((c & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F));
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+Json ConfigurationToJson(const Configuration& c, FileText file_text) {
+  const auto Text = [file_text](const std::string& bytes) { return ToJsonText(bytes, file_text); };
   Json browser = Json::object();
-  ForEachBrowserSetting(c.browser, [&browser](const auto& setting, const auto& value) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) browser[std::string(setting.key)] = Text(value);
+  ForEachBrowserSetting(c.browser, [&browser, file_text](const auto& setting, const auto& value) {
+    if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) browser[std::string(setting.key)] = ToJsonText(value, file_text);
     else browser[std::string(setting.key)] = value;
   });
   Json toolbar = Json::array();
   for (const ToolbarEntry& row : c.toolbar)
-    toolbar.push_back({{"type", row.tag}, {"caption", Text(row.caption)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
+    toolbar.push_back({{"type", row.tag}, {"caption", CaptionToJson(row.caption, file_text)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
   Json domains = Json::array();
   for (const std::string& domain : c.domains) domains.push_back(Text(domain));
   return {{"browser", browser},
@@ -205,6 +249,38 @@ Json ConfigurationToJson(const Configuration& c) {
           {"domains", domains},
           {"private",
            {{"DefaultServer", Text(c.private_data.default_server)}, {"DefaultRoot", Text(c.private_data.default_root)}}}};
+}
+
+std::string MemberReadBackOtherwise(const Configuration& given, const Configuration& read) {
+  std::string member;
+  // [Browser]: the settings of both, side by side, in their declarations' order.
+  std::vector<std::pair<std::string, std::string>> shown;
+  ForEachBrowserSetting(given.browser, [&shown](const auto& setting, const auto& value) {
+    std::ostringstream text;
+    text << value;
+    shown.emplace_back("browser." + std::string(setting.key), text.str());
+  });
+  std::size_t i = 0;
+  ForEachBrowserSetting(read.browser, [&](const auto&, const auto& value) {
+    std::ostringstream text;
+    text << value;
+    if (member.empty() && text.str() != shown[i].second) member = shown[i].first;
+    ++i;
+  });
+  if (!member.empty()) return member;
+  // A separator reads back in the form the dialog's list gives it.
+  for (i = 0; i < given.toolbar.size() || i < read.toolbar.size(); ++i) {
+    if (i >= given.toolbar.size() || i >= read.toolbar.size()) return "toolbar[" + std::to_string(i) + "]";
+    const ToolbarEntry& row = given.toolbar[i];
+    const ToolbarEntry expected = row.tag == kSeparatorButton ? StandardButtonRow(kSeparatorButton) : row;
+    if (!(read.toolbar[i] == expected)) return "toolbar[" + std::to_string(i) + "]";
+  }
+  for (i = 0; i < given.domains.size() || i < read.domains.size(); ++i)
+    if (i >= given.domains.size() || i >= read.domains.size() || given.domains[i] != read.domains[i])
+      return "domains[" + std::to_string(i) + "]";
+  if (given.private_data.default_server != read.private_data.default_server) return "private.DefaultServer";
+  if (given.private_data.default_root != read.private_data.default_root) return "private.DefaultRoot";
+  return "";
 }
 
 std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text, FileText file_text) {

@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/ConfigurationJson.h"
 #include "config/Configuration.h"
+#include "platform/FileStore.h"
 
 namespace kgh::cli {
 namespace {
@@ -35,8 +36,11 @@ void RegisterShowCommand(CLI::App& app, CommandResult& result) {
     CIniFile2 ini;
     ini.INIFile = *file;
     const Configuration read = ReadConfiguration(ini);
-    if (*json) std::cout << ConfigurationToJson(read).dump(2) << '\n';
-    else PrintText(read);
+    if (!*json) return PrintText(read);
+    std::string bytes;
+    int error = 0;
+    SystemFileStore().Read(*file, bytes, error);
+    std::cout << ConfigurationToJson(read, FileTextOf(bytes)).dump(2) << '\n';
   });
 }
 

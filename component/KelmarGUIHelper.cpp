@@ -9,7 +9,6 @@
 
 #include "component/FrontEnd.h"
 #include "config/ConfigDoctor.h"
-#include "platform/Module1.h"
 
 namespace {
 
@@ -79,20 +78,25 @@ int16_t KelmarGUIHelper_CheckConfiguration(const char* config, KelmarGUIHelper_F
   if (findings == nullptr || count == nullptr) return kFalse;
   *findings = nullptr;
   *count = 0;
+  if (config == nullptr) return kFalse;
   try {
-    const std::string target = Text(config);
-    const std::string file = kgh::ConfigurationPathFor(target, kgh::FileAttributes(target), kgh::NativePathFlavour());
     std::vector<kgh::Finding> found;
-    if (int error = 0; !kgh::CheckConfigurationFile(file, found, error)) return kFalse;
+    if (int error = 0; !kgh::CheckConfigurationFile(kgh::ConfigurationFileFor(config), found, error)) return kFalse;
     if (found.empty()) return kTrue;
     auto* list = static_cast<KelmarGUIHelper_Finding*>(std::calloc(found.size(), sizeof(KelmarGUIHelper_Finding)));
     if (list == nullptr) return kFalse;
+    bool copied = true;
     for (std::size_t i = 0; i < found.size(); ++i) {
       list[i].severity = static_cast<int32_t>(found[i].severity);
       list[i].code = CopyForHost(found[i].code);
       list[i].section = CopyForHost(found[i].section);
       list[i].line = found[i].line;
       list[i].message = CopyForHost(found[i].message);
+      copied = copied && list[i].code != nullptr && list[i].section != nullptr && list[i].message != nullptr;
+    }
+    if (!copied) {  // out of memory: no half list reaches the host
+      KelmarGUIHelper_FreeFindings(list, found.size());
+      return kFalse;
     }
     *findings = list;
     *count = found.size();

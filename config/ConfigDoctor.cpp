@@ -21,15 +21,23 @@ constexpr std::string_view kTheBrowserDecides = " (the browser has the last word
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // An address with a scheme ("http:", "res:", ...); a relative one depends on the page it is
-// opened from, which no allow-list entry can be checked against.
+// opened from, which no allow-list entry can be checked against. One letter before ":" is a
+// drive ("C:\kiosk\start.htm"), not a scheme.
 bool HasScheme(std::string_view address) {
   const auto colon = address.find(':');
-  if (colon == std::string_view::npos || colon == 0) return false;
+  if (colon == std::string_view::npos || colon < 2) return false;
   const auto is_alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
   if (!is_alpha(address.front())) return false;
   return std::all_of(address.begin(), address.begin() + static_cast<std::ptrdiff_t>(colon), [&](char c) {
     return is_alpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
   });
+}
+
+// What the options dialog's engine selector shows for `engine`.
+std::string EngineCaption(int32_t engine) {
+  for (const EngineChoice& choice : kEngineChoices)
+    if (choice.engine == engine) return std::string(choice.text);
+  return std::to_string(engine);
 }
 
 // One line of the file and where it stands.
@@ -209,7 +217,8 @@ class Doctor {
       if (eq == 0) continue;  // read as a user button without a section; nothing to look up
       const std::string section = read->substr(0, eq);
       const std::string url = read->substr(eq + 1);
-      named_.insert(ToUpperAsciiCopy(section));
+      // Lines naming a section again show the same caption and sub-entries: check those once.
+      const bool first_naming = named_.insert(ToUpperAsciiCopy(section)).second;
       if (FirstSection(section) == nullptr) {
         Add(Severity::Warning, "missing-user-section", kToolbar, line,
             "The button " + Quoted(*read) + " names the section [" + section +
@@ -221,9 +230,13 @@ class Doctor {
       const MappedLine* caption_line = Entry(section, "Caption");
       const std::string caption = caption_line ? std::string(Unquote(caption_line->view.value)) : url;
       CheckToolbarAddress(url, caption, kToolbar, line);
-      CheckSubEntries(section, caption);
+      if (first_naming) CheckSubEntries(section, caption);
     }
     for (const MappedSection& section : sections_) {
+      if (!section.first_of_name)
+        findings_.push_back({Severity::Hint, "duplicate-section", section.name, section.header_line,
+                             "The section [" + section.name +
+                                 "] stands in the file already, and readers take only the first; merge the two."});
       const bool user_name = StartsWithNoCase(section.name, "User") && section.name.size() > 4 &&
                              std::all_of(section.name.begin() + 4, section.name.end(),
                                          [](char c) { return c >= '0' && c <= '9'; });
@@ -242,14 +255,14 @@ class Doctor {
       const auto eq = read->find('=');
       if (eq == std::string::npos) continue;
       const std::string caption = read->substr(1, eq - 1);
-      const std::string url = read->substr(eq + 1);
+      const std::string url(Unquote(read->substr(eq + 1)));
       const auto [first, inserted] = captions.emplace(ToUpperAsciiCopy(caption), caption);
       if (!inserted)
         Add(Severity::Warning, "sub-entry-case-clash", section, line,
             "The sub-entries " + Quoted(first->second) + " and " + Quoted(caption) + " of the button " +
                 Quoted(button) + " differ only in letter case, and the next save keeps only one; rename one of them.");
-      // In an address "=" belongs to the query, after "?"; before it, it was meant for the caption.
-      if (url.find('=') < url.find('?'))
+      // In an address "=" belongs to the query or the fragment; before both it was meant for the caption.
+      if (url.find('=') < std::min(url.find('?'), url.find('#')))
         Add(Severity::Warning, "sub-entry-caption-with-equals", section, line,
             "The sub-entry line " + Quoted(*read) + " reads as the caption " + Quoted(caption) + " with the address " +
                 Quoted(url) + ", because a caption ends at its first \"=\"; write the caption without \"=\".");
@@ -260,9 +273,16 @@ class Doctor {
   // ---- [Browser] values
 
   void CheckBrowserValues() {
+    std::map<std::string, int> seen;  // folded key -> the line readers take it from
     for (const MappedLine* line : Lines(kBrowserSection)) {
       if (line->view.kind != IniLineKind::Entry && line->view.kind != IniLineKind::Bare) continue;
       const std::string key(line->view.name);
+      if (const auto [first, inserted] = seen.emplace(ToUpperAsciiCopy(key), line->number); !inserted) {
+        Add(Severity::Hint, "duplicate-key", kBrowserSection, line,
+            Quoted(key) + " stands in [Browser] already, on line " + std::to_string(first->second) +
+                ", and readers take that one; remove this line.");
+        continue;
+      }
       const std::string value(Unquote(line->view.value));
       std::string written = key;
       written.append("=").append(value);
@@ -279,8 +299,8 @@ class Doctor {
         known = true;
         if (value != "1" && value != "2" && value != "3")
           Add(Severity::Warning, "engine-out-of-range", kBrowserSection, line,
-              Quoted(written) + " reads as " + std::to_string(read_.browser.browser_engine) +
-                  ", the engine that is installed; write 1, 2 or 3.");
+              Quoted(written) + " reads as " + Quoted(EngineCaption(read_.browser.browser_engine)) +
+                  "; write 1, 2 or 3.");
       }
       if (!known)
         Add(Severity::Hint, "unknown-browser-key", kBrowserSection, line,

@@ -1,5 +1,7 @@
 #include "config/ConfigFormat.h"
 
+#include "platform/Module1.h"
+
 #include <optional>
 
 #include "config/IniSyntax.h"
@@ -138,6 +140,10 @@ std::string ConfigurationPathFor(const std::string& target, int32_t attributes, 
   constexpr int32_t kDirectory = 0x10;
   const bool names_folder = attributes == -1 || (attributes & kDirectory) != 0;
   return names_folder ? target + PathSeparator(flavour) + kDefaultConfigFileName : target;
+}
+
+std::string ConfigurationFileFor(const std::string& target) {
+  return ConfigurationPathFor(target, FileAttributes(target), NativePathFlavour());
 }
 
 bool HasSubEntryMark(std::string_view caption) { return caption.substr(0, kSubEntryMark.size()) == kSubEntryMark; }

@@ -23,6 +23,8 @@ inline constexpr std::string_view kSubEntryMark = "\xC2\xB7\xC2\xB7\xC2\xB7";
 // The configuration file a target names, given the target's directory-entry attributes (-1
 // when nothing matches it): the target itself when it is a file, otherwise "Orvex.INI" in it.
 std::string ConfigurationPathFor(const std::string& target, int32_t attributes, PathFlavour flavour);
+// The same for a target on this system, as it stands now.
+std::string ConfigurationFileFor(const std::string& target);
 
 // ---- [Toolbar] and the user sections ----
 

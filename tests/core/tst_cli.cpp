@@ -13,10 +13,14 @@ namespace {
 
 struct CliRun { int status; std::string out; };
 
-// Runs orvex-setup with `args`; `out` is standard output, or standard error with `errors`.
+// Runs orvex-setup with `args` and `input` on standard input; `out` is standard output, or
+// standard error with `errors`.
 CliRun Cli(const std::string& args, const std::string& input = "", bool errors = false) {
-  const std::string command = (input.empty() ? "" : "printf '%s' '" + input + "' | ") +
-                              std::string(ORVEX_SETUP_PATH) + " " + args + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
+  static const test::TempDir inputs;
+  const std::string input_file = inputs.File("stdin");
+  test::WriteBytes(input_file, input);
+  const std::string command = std::string(ORVEX_SETUP_PATH) + " " + args + " <" + input_file +
+                              (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   std::array<char, 4096> buffer{};
@@ -72,7 +76,7 @@ TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhereItLooked) {
   EXPECT_EQ(bogus.status, 2);
   EXPECT_EQ(bogus.out.rfind("orvex-setup: \"bogus\" is not a command. The commands are: create-start-file", 0), 0u)
       << bogus.out;
-  for (const char* command : {" check", " apply", " show", " new"})
+  for (const char* command : {" check", " apply", " show", " ini"})
     EXPECT_NE(bogus.out.find(command), std::string::npos) << command << " in " << bogus.out;
   const std::string nothing = dir.File("names/nothing.ini");
   EXPECT_EQ(Cli("show " + nothing, "", true).out,
@@ -94,6 +98,10 @@ TEST_F(CommandLine, CheckListsFindingsAndFailsOnlyForErrorsAndWarnings) {
             std::string::npos)
       << json.out;
   EXPECT_EQ(Cli("check " + dir.File("nothing.ini")).status, 1);
+  test::WriteBytes(file, "[Browser]\r\nHomepage=http://caf\xE9/\r\n");
+  const CliRun latin1 = Cli("check --json " + file);
+  EXPECT_EQ(latin1.status, 1);
+  EXPECT_NE(latin1.out.find("home page \\\"http://caf\u00e9/\\\""), std::string::npos) << "8-bit text as Latin-1: " << latin1.out;
 }
 
 // show --json, apply, show --json: the same JSON; and the dialog's save order settles, so applying
@@ -109,7 +117,8 @@ TEST_F(CommandLine, ApplyTakesBackWhatShowPrintsThroughTheDialogsSaver) {
       {"the template", test::ReadBytes(KGH_START_FILE), 2},
       {"user buttons and sub-entries", test::ReadBytes(fixtures + "/clean.ini"), 1},
       {"another tool's file", test::ReadBytes(fixtures + "/other-tools.ini"), 2},
-      {"a file in an 8-bit code page", "[Toolbar]\r\nUser1=caf\xE9.htm\r\n[User1]\r\nCaption=Caf\xE9\r\n", 2},
+      {"a file in an 8-bit code page",
+       "[Toolbar]\r\nUser1=caf\xE9.htm\r\n[User1]\r\nCaption=Caf\xE9\r\n_Men\xFC=men\xFC.htm\r\n", 2},
   };
   for (const auto& configuration : configurations) {
     test::WriteBytes(file, configuration.bytes);
@@ -123,7 +132,8 @@ TEST_F(CommandLine, ApplyTakesBackWhatShowPrintsThroughTheDialogsSaver) {
     EXPECT_EQ(Cli("apply " + dir.path().string() + " -", json).status, 0) << "from standard input, onto the folder";
     EXPECT_EQ(test::ReadBytes(file), settled) << configuration.name;
   }
-  EXPECT_NE(test::ReadBytes(file).find("Caption=Caf\xE9\r\n"), std::string::npos) << "8-bit text keeps its bytes";
+  EXPECT_NE(test::ReadBytes(file).find("Caption=Caf\xE9\r\nBitmap=\r\n_Men\xFC=men\xFC.htm\r\n"), std::string::npos)
+      << "8-bit text keeps its bytes, and a sub-entry stays one";
   std::string json = Cli("show --json " + file).out;
   json.replace(json.find("Caf\u00e9"), 5, "Caf\u20ac");
   const CliRun euro = Cli("apply " + file + " -", json, true);
@@ -151,6 +161,15 @@ TEST_F(CommandLine, ApplyRefusesWhatItCannotWriteAsGivenAndLeavesTheFileAlone) {
            {with("\"res:\"", "\" res:\""), "domains[1]: A domain entry cannot begin or end with a blank"},
            {with("\"url\": \"http://kiosk.local/news.htm\"", "\"url\": \"a\\nb\""),
             "toolbar[1].url: A button's destination URL cannot contain a line break"},
+           {with("\"Homepage\": \"http://kiosk.local/start.htm\"", "\"Homepage\": \"" + std::string(1100, 'a') + "\""),
+            "browser.Homepage: is longer than the 1022 characters a read of the file gives back"},
+           {with("\"type\": 1,\n      \"caption\": \"Back\",\n      \"url\": \"<<Back button>>\"",
+                 "\"type\": 10,\n      \"caption\": \"\u00b7\u00b7\u00b7Lost\",\n      \"url\": \"x.htm\""),
+            "toolbar[0]: a sub-entry needs a user button above it"},
+           {with("\"url\": \"http://kiosk.local/sports.htm\",\n      \"image\": \"\"\n    }",
+                 "\"url\": \"http://kiosk.local/sports.htm\",\n      \"image\": \"\"\n    },\n    {\"type\": 10, "
+                 "\"caption\": \"\u00b7\u00b7\u00b7SPORTS\", \"url\": \"r.htm\", \"image\": \"\"}"),
+            "toolbar[3]: its caption differs from that of toolbar[2] only in letter case"},
        }) {
     test::WriteBytes(dir.File("edited.json"), edited);
     const CliRun run = Cli("apply " + file + " " + dir.File("edited.json"), "", true);

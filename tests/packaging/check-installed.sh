@@ -38,7 +38,9 @@ PATH=$PWD/fakebin:$PATH QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '
   xdotool key F1  # to the focused window, as typed: Qt ignores keys sent to a window by name
   for _ in $(seq 50); do [ -s opened ] && break; sleep 0.2; done
   xdotool key Escape
-  wait $dialog' 2>/dev/null
+  for _ in $(seq 50); do kill -0 $dialog 2>/dev/null || break; sleep 0.2; done
+  if kill -0 $dialog 2>/dev/null; then kill $dialog; echo "Esc did not close the dialog" >&2; exit 1; fi
+  wait $dialog' || fail "the options dialog could not be driven"
 [[ $(cat opened 2>/dev/null) == file:///usr/share/kelmarguihelper/help/options-general.html ]] ||
   fail "F1 opened: $(cat opened 2>/dev/null)"
 cmp start-file.ini Orvex.INI || fail "Esc changed the file"

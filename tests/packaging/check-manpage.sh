@@ -5,8 +5,9 @@
 set -euo pipefail
 program=$1 page=$2
 source "$(dirname "$0")/commands.sh"
-text=$(MANWIDTH=100 man --warnings -l "$page" 2>/tmp/kgh-man-warnings.$$ | col -bx)
-warnings=$(cat /tmp/kgh-man-warnings.$$); rm -f /tmp/kgh-man-warnings.$$
+warnings_file=$(mktemp); trap 'rm -f "$warnings_file"' EXIT
+text=$(MANWIDTH=100 man --warnings -l "$page" 2>"$warnings_file" | col -bx)
+warnings=$(cat "$warnings_file")
 status=0
 [[ -z $warnings ]] || { echo "groff warns: $warnings"; status=1; }
 for command in $(listed_commands "$program"); do
