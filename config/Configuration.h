@@ -15,8 +15,6 @@ struct Configuration {
   std::vector<ToolbarEntry> toolbar;
   std::vector<std::string> domains;
   PrivateData private_data;
-
-  bool operator==(const Configuration&) const = default;
 };
 
 // What the options dialog shows for the file `ini` is bound to, from one reading of it.
