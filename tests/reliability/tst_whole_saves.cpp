@@ -123,6 +123,20 @@ TEST(WholeSaves, AKilledOptionsDialogSaveLeavesTheConfigurationBeforeOrAfterIt) 
   std::cout << "[ reliability ] dialog saves killed " << kKills << ", states met " << met << " of " << states.size()
             << "\n";
   EXPECT_GT(met, 2u) << "the saver rarely finished a save: the kills proved little";
+  // A kill between making its temporary file and renaming it leaves only that file behind, and the
+  // next whole save clears every such leftover.
+  const auto leftovers = [&dir] {
+    std::size_t count = 0;
+    for (const std::string& name : ListFiles(dir.path())) {
+      if (name == "Orvex.INI") continue;
+      EXPECT_TRUE(name.starts_with(".Orvex.INI.") && name.ends_with(".tmp")) << "not a leftover of a save: " << name;
+      ++count;
+    }
+    return count;
+  };
+  EXPECT_LE(leftovers(), static_cast<std::size_t>(kKills));
+  SaveOnce(path);
+  EXPECT_EQ(leftovers(), 0u);
 }
 
 TEST(WholeSaves, AKilledWizardBuildLeavesTheFileBeforeOrAfterIt) {
