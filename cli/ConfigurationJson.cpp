@@ -39,14 +39,20 @@ class Members {
     taken_.insert(key);
     return *found;
   }
-  std::string String(std::string_view name) {
+  // The string as the JSON has it.
+  std::string Text(std::string_view name) {
     const Json& value = Take(name);
     if (!value.is_string()) throw Refused{Path(name), "must be a string"};
-    const std::string text = value.get<std::string>();
-    // A sub-entry's mark stays as it is; the caption after it is the file's text.
-    std::string bytes = name == "caption" && HasSubEntryMark(text)
-                            ? std::string(kSubEntryMark) + FileBytes(WithoutSubEntryMark(text), Path(name))
-                            : FileBytes(text, Path(name));
+    return value.get<std::string>();
+  }
+  // A text the file must give back exactly as it stands here, as the file's bytes.
+  std::string String(std::string_view name, TypedText kind) {
+    std::string bytes = Fitting(name, FileBytes(Text(name), Path(name)));
+    Storable(name, kind, bytes);
+    return bytes;
+  }
+  // `bytes`, when a read of the file gives back that many.
+  std::string Fitting(std::string_view name, std::string bytes) const {
     if (bytes.size() >= CIniFile2::kStringBufferSize)
       throw Refused{Path(name), "is longer than the " + std::to_string(CIniFile2::kStringBufferSize - 1) +
                                     " characters a read of the file gives back"};
@@ -58,12 +64,6 @@ class Members {
     if (!FromJsonText(text, file_text_, bytes))
       throw Refused{where, "holds a character beyond Latin-1, which this file, written in an 8-bit code page, cannot hold"};
     return bytes;
-  }
-  // A text the file must give back exactly as it stands here.
-  std::string String(std::string_view name, TypedText kind) {
-    std::string text = String(name);
-    Storable(name, kind, text);
-    return text;
   }
   void Storable(std::string_view name, TypedText kind, std::string_view text) const {
     if (const std::string why = WhyNotStoredAsTyped(kind, text); !why.empty()) throw Refused{Path(name), why};
@@ -120,8 +120,14 @@ ToolbarEntry RowFromJson(const Json& json, const std::string& where, FileText fi
                              row.caption + "\", \"" + row.url + "\" and \"\""};
   }
   // A sub-entry's caption carries the mark; the file stores what follows it as a key.
-  std::string caption = members.String("caption");
-  const bool sub_entry = HasSubEntryMark(caption);
+  // The sub-entry mark is the component's own text, whatever the file's; the caption after it is
+  // the file's.
+  const std::string text = members.Text("caption");
+  const bool sub_entry = HasSubEntryMark(text);
+  const std::string at = members.Path("caption");
+  std::string caption = members.Fitting(
+      "caption", sub_entry ? std::string(kSubEntryMark) + members.FileBytes(WithoutSubEntryMark(text), at)
+                           : members.FileBytes(text, at));
   if (sub_entry) members.Storable("caption", TypedText::SubEntryCaption, WithoutSubEntryMark(caption));
   else members.Storable("caption", TypedText::ButtonCaption, caption);
   std::string url = members.String("url", TypedText::ButtonUrl);

@@ -18,6 +18,20 @@ constexpr std::string_view kDomains = "Domains";
 constexpr std::string_view kPrivateData = "PrivateData";
 constexpr std::string_view kTheBrowserDecides = " (the browser has the last word on what it allows)";
 
+// Characters that make an allow-list entry mean other than it seems, and why.
+constexpr struct {
+  char mark;
+  const char* code;
+  const char* why;
+} kMisleadingMarks[] = {
+    {'@', "entry-with-at",
+     "\"@\", before which an address may put any user name, so it may not allow what it seems to; remove the "
+     "part up to \"@\"."},
+    {'#', "entry-with-hash",
+     "\"#\", which in an address only marks a place within a page, so it allows only that page's places; remove "
+     "the part from \"#\"."},
+};
+
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // An address with a scheme ("http:", "res:", ...); a relative one depends on the page it is
@@ -168,16 +182,9 @@ class Doctor {
             "The entry " + Quoted(entry) +
                 " still holds the placeholder \"{PORT}\" and allows no real address; put the web server's port in "
                 "its place.");
-      if (entry.find('@') != std::string::npos)
-        Add(Severity::Warning, "entry-with-at", kDomains, line,
-            "The entry " + Quoted(entry) +
-                " holds \"@\", before which an address may put any user name, so it may not allow what it seems to; "
-                "remove the part up to \"@\".");
-      if (entry.find('#') != std::string::npos)
-        Add(Severity::Warning, "entry-with-hash", kDomains, line,
-            "The entry " + Quoted(entry) +
-                " holds \"#\", which in an address only marks a place within a page, so it allows only that "
-                "page's places; remove the part from \"#\".");
+      for (const auto& [mark, code, why] : kMisleadingMarks)
+        if (entry.find(mark) != std::string::npos)
+          Add(Severity::Warning, code, kDomains, line, "The entry " + Quoted(entry) + " holds " + why);
       CheckHostEnd(entry, line);
     }
   }
