@@ -1,5 +1,7 @@
 #include "cli/ConfigurationJson.h"
 
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <type_traits>
@@ -72,7 +74,7 @@ class Members {
     const Json& value = Take(name);
     const std::string range = std::to_string(lowest) + " to " + std::to_string(highest);
     if (!value.is_number_integer()) throw Refused{Path(name), "must be a whole number from " + range};
-    const auto number = value.get<int64_t>();
+    const auto number = value.get<int64_t>();  // beyond its range an unsigned number turns negative
     if (number < lowest || number > highest) throw Refused{Path(name), "must be from " + range};
     return static_cast<int32_t>(number);
   }
@@ -178,6 +180,63 @@ Configuration FromJson(const Json& json, FileText file_text) {
   private_data.NoOthers();
   top.NoOthers();
   return configuration;
+}
+
+// The member the parser is reading, followed through its events: each object's last key, each
+// array's count of finished elements.
+class ReadingPlace {
+ public:
+  bool operator()(int, Json::parse_event_t event, Json& parsed) {
+    switch (event) {
+      case Json::parse_event_t::object_start:
+      case Json::parse_event_t::array_start:
+        frames_.push_back({event == Json::parse_event_t::array_start, 0, ""});
+        break;
+      case Json::parse_event_t::key:
+        frames_.back().key = parsed.get<std::string>();
+        break;
+      case Json::parse_event_t::object_end:
+      case Json::parse_event_t::array_end:
+        frames_.pop_back();
+        Finished();
+        break;
+      case Json::parse_event_t::value:
+        Finished();
+        break;
+    }
+    return true;
+  }
+  // As Members names it: "toolbar[2].type".
+  std::string Path() const {
+    std::string path;
+    for (const Frame& frame : frames_) {
+      if (frame.array) path += "[" + std::to_string(frame.finished) + "]";
+      else if (frame.key.empty()) break;
+      else path += (path.empty() ? "" : ".") + frame.key;
+    }
+    return path;
+  }
+
+ private:
+  struct Frame {
+    bool array = false;
+    std::size_t finished = 0;
+    std::string key;
+  };
+  void Finished() {
+    if (!frames_.empty() && frames_.back().array) ++frames_.back().finished;
+  }
+  std::vector<Frame> frames_;
+};
+
+// The parser's error for a number beyond what a double holds: "number overflow parsing '1e999'".
+constexpr int kNumberOverflow = 406;
+
+// A parser's message without its tag: "[json.exception.parse_error.101] parse error at line 2,
+// column 5: ..." becomes "parse error at line 2, column 5: ...".
+std::string WithoutTag(std::string message) {
+  if (const auto tag_end = message.find("] "); tag_end != std::string::npos) message.erase(0, tag_end + 2);
+  return message;
 }
 
 }  // namespace
@@ -290,14 +349,29 @@ std::string MemberReadBackOtherwise(const Configuration& given, const Configurat
 }
 
 std::variant<Configuration, std::string> ConfigurationFromJson(std::string_view text, FileText file_text) {
+  // The parser takes a NUL byte for the end of the text: it would report what comes after it as
+  // missing, or read nothing of it at all.
+  if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+    const std::string_view before = text.substr(0, nul);
+    const auto line_start = before.rfind('\n');
+    const std::size_t column = line_start == std::string_view::npos ? nul + 1 : nul - line_start;
+    return "parse error at line " + std::to_string(std::count(before.begin(), before.end(), '\n') + 1) +
+           ", column " + std::to_string(column) + ": a NUL byte, which JSON does not allow";
+  }
   Json json;
+  ReadingPlace place;
   try {
-    json = Json::parse(text);
+    json = Json::parse(text, std::ref(place));
   } catch (const Json::parse_error& e) {
-    // "[json.exception.parse_error.101] parse error at line 2, column 5: ..." without its tag.
-    std::string message = e.what();
-    if (const auto tag_end = message.find("] "); tag_end != std::string::npos) message.erase(0, tag_end + 2);
-    return message;
+    return WithoutTag(e.what());
+  } catch (const Json::exception& e) {
+    // A number too large for any reading (1e999): the member it was meant for is where the
+    // reading stopped.
+    const std::string where = place.Path();
+    std::string why = WithoutTag(e.what());
+    if (const auto quote = why.find('\''); e.id == kNumberOverflow && quote != std::string::npos)
+      why = "the number " + why.substr(quote + 1, why.rfind('\'') - quote - 1) + " is out of range";
+    return (where.empty() ? std::string("the JSON") : where) + ": " + why;
   }
   try {
     return FromJson(json, file_text);

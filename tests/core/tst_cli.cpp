@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -156,6 +157,18 @@ TEST_F(CommandLine, ApplyRefusesWhatItCannotWriteAsGivenAndLeavesTheFileAlone) {
            {with("\"Homepage\"", "\"HomePage\""), "browser.Homepage: is missing"},
            {with("\"domains\": [", "\"colour\": 1, \"domains\": ["), "colour: is not a member this tool knows"},
            {with("\"type\": 1,", "\"type\": 11,"), "toolbar[0].type: must be from 1 to 10"},
+           // Numbers beyond what any reading holds are refused like any other out of range.
+           {with("\"StatusBar\": 1", "\"StatusBar\": 1e999"), "browser.StatusBar: the number 1e999 is out of range"},
+           {with("\"BrowserEngine\": 3", "\"BrowserEngine\": -1e400"),
+            "browser.BrowserEngine: the number -1e400 is out of range"},
+           {with("\"type\": 10,", "\"type\": 1e999,"), "toolbar[1].type: the number 1e999 is out of range"},
+           {with("\"StatusBar\": 1", "\"StatusBar\": 18446744073709551615"), "browser.StatusBar: must be from 0 to 1"},
+           // A NUL byte is what it is, wherever it stands, even after the whole object.
+           {with("\"StatusBar\": 1", std::string("\"StatusBar\": \0 1", 16)),
+            "parse error at line 6, column 18: a NUL byte, which JSON does not allow"},
+           {json + std::string(1, '\0') + "{}",
+            "parse error at line " + std::to_string(std::count(json.begin(), json.end(), '\n') + 1) +
+                ", column 1: a NUL byte"},
            {with("\"StatusBar\": 1", "\"StatusBar\": 5"), "browser.StatusBar: must be from 0 to 1"},
            {with("\"caption\": \"Back\"", "\"caption\": \"Zurück\""), "toolbar[0]: a standard button is chosen"},
            {with("\"res:\"", "\" res:\""), "domains[1]: A domain entry cannot begin or end with a blank"},
