@@ -206,7 +206,8 @@ bool PortableProfile::Edit(const std::string& file, DocumentEdit edit) {
     return transaction->Apply(std::move(edit)) || Fail(transaction->error());
   IniDocument doc;
   if (Load(file, doc) == Loaded::Failed) return false;
-  return !edit(doc) || Store(file, doc);
+  // A write that changes nothing still makes whole a file that a killed write left torn.
+  return (!edit(doc) && !store_.NeedsRepair(file)) || Store(file, doc);
 }
 
 FileTransaction* PortableProfile::TransactionOn(const std::string& file) {

@@ -7,17 +7,32 @@
 // the content until the next write.
 // Behind an interface so that tests can inject faults and a Windows build can use its own
 // replace-file call.
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kgh {
+
+// No configuration comes near this size (a toolbar of a thousand buttons is about 120 KB, and the
+// browser reads no section beyond 16 KB); a larger file, or a device that never ends, is refused
+// rather than read into memory.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
 enum class ReadStatus {
   Ok,           // the file was read
   Missing,      // no file, but its folder exists: a write would create it
   Unreachable,  // the folder is missing, or a path component is not a folder
-  Failed,       // it exists but cannot be read (a folder in its place, an I/O error)
+  Failed,       // it exists but cannot be read: see the refusals below, or an I/O error
 };
+
+// The refusals of Read (status Failed) and Replace (false), as system error numbers:
+//   EISDIR       a folder in the file's place;
+//   ENODEV       something else that is not a regular file: a FIFO, a device, a socket (never waited on);
+//   EFBIG        a file larger than kMaxFileBytes;
+//   EWOULDBLOCK  (Replace) another program holds the file's lock, and has not let go of it within
+//                kLockWaitSeconds.
+inline constexpr int kLockWaitSeconds = 3;
 
 class FileStore {
  public:
@@ -32,6 +47,21 @@ class FileStore {
   // The file keeps its owner, group, permission bits and hard links. Returns false with `error`
   // set when nothing changed.
   virtual bool Replace(const std::string& path, std::string_view bytes, int& error) = 0;
+
+  // Whether Read answers for the file from the copy a killed rewrite left beside it, the file
+  // itself being torn: a write must then replace the file even when it changes nothing.
+  virtual bool NeedsRepair(const std::string& path) {
+    (void)path;
+    return false;
+  }
+
+  // Files beside the file that are named like this store's safety copies but that it does not
+  // trust (another owner, not a regular file, no proof that a write of this file made them):
+  // they are never read, and a configuration check names them.
+  virtual std::vector<std::string> UntrustedCopies(const std::string& path) {
+    (void)path;
+    return {};
+  }
 };
 
 // The running system's store.

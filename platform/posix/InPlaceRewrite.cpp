@@ -1,14 +1,15 @@
 #include "platform/posix/InPlaceRewrite.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
+#include "platform/FileStore.h"
 #include "platform/posix/FileCalls.h"
 #include "platform/posix/Leftovers.h"
+#include "platform/posix/SafetyCopies.h"
 
 namespace kgh::posix {
 namespace {
@@ -24,84 +25,87 @@ bool ShareLike(int fd, const struct stat& file) {
   return fchmod(fd, S_IRUSR | S_IWUSR | group | (file.st_mode & S_IRWXO)) == 0;
 }
 
-// The previous content, beside the file while it is rewritten. It stays open and locked for as
-// long as it bears a copy's name: the lock tells readers and later writers whether its writer is
-// still at work.
+// The last whole content, beside the file while it is rewritten. Always a file this write
+// created itself, under a name nobody else holds.
 class CopyOfPrevious {
  public:
   CopyOfPrevious() = default;
-  ~CopyOfPrevious() {  // the copy stays: it is what restores a file left torn
-    if (fd_ >= 0) close(fd_);
-  }
   CopyOfPrevious(const CopyOfPrevious&) = delete;
   CopyOfPrevious& operator=(const CopyOfPrevious&) = delete;
 
   // Writes `previous` beside `target`, flushed to disk under the copy's name before the file is
   // touched. A kill while it is written leaves a temporary file, which the next whole write
   // removes.
-  bool Make(const std::string& target, std::string_view previous, const struct stat& file, int& error) {
+  bool Make(const std::string& target, const struct stat& file, std::string_view previous, std::string_view next,
+            int& error) {
     std::string temporary;
-    fd_ = CreateTemporary(target, temporary);
-    if (fd_ < 0) {
+    const int fd = CreateTemporary(target, temporary);
+    if (fd < 0) {
       error = errno;
       return false;
     }
-    path_ = CopyPathOf(target);
-    if (flock(fd_, LOCK_EX) == 0 && ShareLike(fd_, file) && WriteAll(fd_, previous) && fsync(fd_) == 0 &&
-        rename(temporary.c_str(), path_.c_str()) == 0) {
+    const std::string name = CopyNameFor(temporary, file.st_ino, previous, next);
+    bool made = ShareLike(fd, file) && WriteAll(fd, previous) && fsync(fd) == 0;
+    error = made ? 0 : errno;
+    if (close(fd) != 0 && made) {
+      made = false;
+      error = errno;
+    }
+    if (made && PlaceCopy(temporary, name)) {
       SyncFolderOf(target);
+      path_ = name;
       return true;
     }
-    error = errno;
+    if (error == 0) error = errno;
     (void)unlink(temporary.c_str());
-    close(fd_);
-    fd_ = -1;
     return false;
   }
 
-  // Once the file is whole again. The name goes before the lock, so that no one takes the copy
-  // for abandoned meanwhile.
+  // Once the file is whole again.
   void Remove() {
-    if (fd_ < 0) return;
-    (void)unlink(path_.c_str());
-    close(fd_);
-    fd_ = -1;
+    if (!path_.empty()) (void)unlink(path_.c_str());
+    path_.clear();
   }
 
  private:
-  int fd_ = -1;
   std::string path_;
 };
 
 }  // namespace
 
 bool RewriteInPlace(const std::string& target, std::string_view bytes, CopyBeside copy, int& error) {
-  LockedFile file;  // keeps this store's other writers and its readers out until the file is whole
-  if ((error = file.OpenExclusive(target, O_RDWR)) != 0) return false;
-  std::string previous;
-  if (!ReadToEnd(file.fd(), previous)) {
+  LockedFile file;  // keeps this store's other writers out until the file is whole
+  if ((error = file.OpenExclusive(target, O_RDWR, std::chrono::seconds(kLockWaitSeconds))) != 0) return false;
+  std::string current;
+  if (!ReadToEnd(file.fd(), current, kMaxFileBytes)) {
     error = errno;
     return false;
   }
-  // A rewrite killed midway left a copy: it, not the file, holds the last whole content, and it
-  // goes on doing so until this rewrite is complete. Where it could not be removed afterwards,
-  // readers would go on taking it for the file's content: refuse rather than write unseen.
-  const bool earlier_copy = AbandonedCopyOf(target).has_value();
-  if (earlier_copy && copy == CopyBeside::Impossible) {
-    error = EACCES;
-    return false;
-  }
+  // A rewrite killed midway may have left the file torn, with a copy of its last whole content.
+  const CopiesBeside copies = FindCopies(target, &file.status());
+  const std::string whole = copies.TornContentRestored(current).value_or(current);
   CopyOfPrevious own_copy;
-  if (!earlier_copy && copy == CopyBeside::Keep && !own_copy.Make(target, previous, file.status(), error))
-    return false;
+  if (copy == CopyBeside::Impossible) {
+    // Copies made for this file could not be removed, and would be taken for its content as soon
+    // as it changes: refuse rather than write unseen.
+    if (!copies.current.empty()) {
+      error = EACCES;
+      return false;
+    }
+  } else {
+    // The copies of killed rewrites go once this one's copy holds the whole content in their place.
+    if (!own_copy.Make(target, file.status(), whole, bytes, error)) return false;
+    (void)RemoveCopies(copies.current);
+    (void)RemoveCopies(copies.stale);
+  }
   if (!OverwriteAndFlush(file.fd(), bytes)) {
     error = errno;
-    // A full disk or an I/O error: put the previous content back, so that the file is as it was.
-    if (OverwriteAndFlush(file.fd(), previous)) own_copy.Remove();
+    // A full disk or an I/O error: put the whole content back, so that the file is as it read.
+    if (OverwriteAndFlush(file.fd(), whole)) own_copy.Remove();
     return false;
   }
   own_copy.Remove();
-  RemoveAbandonedLeftovers(target);
+  RemoveAbandonedTemporaries(target);
   SyncFolderOf(target);  // a copy that came back after a power cut would be read as the content
   return true;
 }

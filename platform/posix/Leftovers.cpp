@@ -3,11 +3,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <vector>
@@ -18,10 +18,10 @@ namespace kgh::posix {
 namespace {
 
 constexpr int kNameAttempts = 16;
-constexpr std::string_view kTemporarySuffix = ".tmp", kCopySuffix = ".bak";
+constexpr std::string_view kTemporarySuffix = ".tmp";
 
 std::string TemporaryNameFor(const std::string& target) {
-  static std::mt19937_64 random{std::random_device{}()};
+  thread_local std::mt19937_64 random{std::random_device{}()};
   const auto slash = target.find_last_of('/');
   const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
   // The process id keeps the names of processes forked with the same random state apart.
@@ -39,8 +39,10 @@ std::optional<pid_t> WriterOf(std::string_view entry, const std::string& name) {
   const auto dot = middle.find('.');
   if (dot == 0 || dot == std::string::npos || middle.find_first_not_of("0123456789.") != std::string::npos)
     return std::nullopt;
-  const long pid = std::stol(middle.substr(0, dot));
-  return pid > 0 ? std::optional<pid_t>(static_cast<pid_t>(pid)) : std::nullopt;
+  // A planted name may hold any number of digits: one that is no process id names no writer.
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(middle.data(), middle.data() + dot, pid);
+  return error == std::errc() && end == middle.data() + dot && pid > 0 ? std::optional<pid_t>(pid) : std::nullopt;
 }
 
 bool ProcessIsGone(pid_t pid) { return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH; }
@@ -73,26 +75,8 @@ int CreateTemporary(const std::string& target, std::string& path) {
   return fd;
 }
 
-std::string CopyPathOf(const std::string& target) {
-  const auto slash = target.find_last_of('/');
-  const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  return dir + "." + NameOf(target) + std::string(kCopySuffix);
-}
-
-std::optional<std::string> AbandonedCopyOf(const std::string& target) {
-  // The writer holds the copy's lock for as long as the copy bears its name, and the system
-  // releases it however the writer ends; unlike a process id, a lock is never reused.
-  std::string path = CopyPathOf(target);
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  const bool abandoned = flock(fd, LOCK_SH | LOCK_NB) == 0;
-  close(fd);
-  return abandoned ? std::optional<std::string>(std::move(path)) : std::nullopt;
-}
-
-void RemoveAbandonedLeftovers(const std::string& target) {
+void RemoveAbandonedTemporaries(const std::string& target) {
   for (const std::string& leftover : AbandonedTemporariesOf(target)) (void)unlink(leftover.c_str());
-  if (const auto copy = AbandonedCopyOf(target)) (void)unlink(copy->c_str());
 }
 
 }  // namespace kgh::posix

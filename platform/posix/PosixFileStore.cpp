@@ -1,19 +1,23 @@
 // The POSIX file store: read whole files; replace them through a temporary file beside the
 // target that is flushed to disk and renamed over it, or, where a new file would not be the same
 // file to its owner, group and links, rewrite them in place with a copy of the previous content
-// beside them.
+// beside them. Only regular files are read or written, and none larger than a configuration
+// ever gets.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "platform/FileStore.h"
 #include "platform/posix/FileCalls.h"
 #include "platform/posix/InPlaceRewrite.h"
 #include "platform/posix/Leftovers.h"
+#include "platform/posix/SafetyCopies.h"
 
 namespace kgh {
 namespace {
@@ -38,17 +42,30 @@ RenameOutcome KeepOwnerAndMode(int fd, const struct stat& existing) {
   return fchmod(fd, existing.st_mode & 07777) == 0 ? RenameOutcome::Replaced : RenameOutcome::Failed;
 }
 
-// Renames the complete temporary file over `target`, then clears what killed writes left.
-bool Commit(const std::string& temp, const std::string& target, bool replaces, int& error) {
-  // A rewrite in place may be running: wait for it, so that a copy it leaves when killed cannot
-  // outlive this replacement and be read in place of the new content.
-  posix::LockedFile previous;
-  if (replaces) (void)previous.OpenExclusive(target, O_RDONLY);
+// Copies of killed rewrites made for a file that the name no longer leads to are of no use, and
+// the inode they name may be given to a new file: they go before a new file takes the name, the
+// copies made for the file it replaces once it has. A rewrite in place that still runs goes on
+// writing the replaced file, which nobody reads under this name any more.
+bool Commit(const std::string& temp, const std::string& target, int& error) {
+  struct stat made {}, existing {};
+  const bool replaces = stat(target.c_str(), &existing) == 0;
+  const posix::CopiesBeside before = posix::FindCopies(target, replaces ? &existing : nullptr);
+  if (fstatat(AT_FDCWD, temp.c_str(), &made, AT_SYMLINK_NOFOLLOW) != 0) {
+    error = errno;
+    return false;
+  }
+  for (const posix::SafetyCopy& copy : before.stale) {
+    if (unlink(copy.path.c_str()) != 0 && errno != ENOENT && copy.file == made.st_ino) {
+      error = EEXIST;  // it would be taken for a copy of the new file
+      return false;
+    }
+  }
   if (rename(temp.c_str(), target.c_str()) != 0) {
     error = errno;
     return false;
   }
-  posix::RemoveAbandonedLeftovers(target);
+  (void)posix::RemoveCopies(before.current);
+  posix::RemoveAbandonedTemporaries(target);
   posix::SyncFolderOf(target);
   return true;
 }
@@ -70,7 +87,7 @@ RenameOutcome ReplaceByRename(const std::string& target, std::string_view bytes,
     outcome = RenameOutcome::Failed;
     error = errno;
   }
-  if (outcome == RenameOutcome::Replaced && !Commit(temp, target, existing != nullptr, error))
+  if (outcome == RenameOutcome::Replaced && !Commit(temp, target, error))
     outcome = RenameOutcome::Failed;
   if (outcome != RenameOutcome::Replaced) (void)unlink(temp.c_str());
   return outcome;
@@ -80,24 +97,40 @@ class PosixFileStore final : public FileStore {
  public:
   ReadStatus Read(const std::string& path, std::string& bytes, int& error) override {
     bytes.clear();
-    error = 0;
-    posix::LockedFile file;  // waits for a rewrite in place to complete
-    if ((error = file.OpenShared(path)) != 0) return ClassifyOpenFailure(path, error);
-    if (S_ISDIR(file.status().st_mode)) {
-      error = EISDIR;
+    posix::LockedFile file;  // waits a little for a rewrite in place to complete
+    if ((error = file.OpenShared(path, kReaderWait)) != 0) return ClassifyOpenFailure(path, error);
+    if ((error = posix::RefusalOf(file.status(), kMaxFileBytes)) != 0 || !ReadFrom(file.fd(), bytes, error))
       return ReadStatus::Failed;
+    const std::string target = posix::ResolveLinks(path);
+    for (int reading = 1;; ++reading) {
+      const posix::CopiesBeside copies = posix::FindCopies(target, &file.status());
+      if (auto restored = copies.TornContentRestored(bytes)) {
+        bytes = std::move(*restored);
+        return ReadStatus::Ok;
+      }
+      // Without the lock a rewrite in place may have run to its end, copy and all, between the
+      // reading and the look for its copy: what was read is whole once a second reading agrees.
+      if (file.locked() || !copies.current.empty() || reading == kReadingsWithoutLock) return ReadStatus::Ok;
+      std::string again;
+      if (lseek(file.fd(), 0, SEEK_SET) != 0 || !ReadFrom(file.fd(), again, error)) {
+        bytes.clear();
+        return ReadStatus::Failed;
+      }
+      if (again == bytes) return ReadStatus::Ok;
+      bytes = std::move(again);
     }
-    // A rewrite in place killed midway may have torn the file; its copy holds the last whole
-    // content until the next write replaces both.
-    if (const auto copy = posix::AbandonedCopyOf(posix::ResolveLinks(path)); copy && posix::ReadWholeFile(*copy, bytes))
-      return ReadStatus::Ok;
-    bytes.clear();
-    if (!posix::ReadToEnd(file.fd(), bytes)) {
-      error = errno;
-      bytes.clear();
-      return ReadStatus::Failed;
-    }
-    return ReadStatus::Ok;
+  }
+
+  bool NeedsRepair(const std::string& path) override {
+    posix::LockedFile file;
+    if (file.OpenShared(path, kReaderWait) != 0) return false;
+    return posix::FindCopies(posix::ResolveLinks(path), &file.status()).AnyBelieved();
+  }
+
+  std::vector<std::string> UntrustedCopies(const std::string& path) override {
+    const std::string target = posix::ResolveLinks(path);
+    struct stat st {};
+    return posix::FindCopies(target, stat(target.c_str(), &st) == 0 ? &st : nullptr).untrusted;
   }
 
   bool Replace(const std::string& path, std::string_view bytes, int& error) override {
@@ -106,10 +139,7 @@ class PosixFileStore final : public FileStore {
     struct stat existing {};
     if (stat(target.c_str(), &existing) != 0)
       return ReplaceByRename(target, bytes, nullptr, error) == RenameOutcome::Replaced;
-    if (S_ISDIR(existing.st_mode)) {
-      error = EISDIR;
-      return false;
-    }
+    if ((error = posix::RefusalOf(existing, static_cast<std::size_t>(-1))) != 0) return false;
     // A file its owner made read-only is not written, even by root, as writing into it would be
     // refused.
     const bool read_only = (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
@@ -131,6 +161,18 @@ class PosixFileStore final : public FileStore {
   }
 
  private:
+  // A rewrite in place takes milliseconds; a lock held longer is held by a stopped process or by
+  // someone who only reads the file, and the reading goes on without it.
+  static constexpr std::chrono::milliseconds kReaderWait{1000};
+  static constexpr int kReadingsWithoutLock = 8;
+
+  static bool ReadFrom(int fd, std::string& bytes, int& error) {
+    if (posix::ReadToEnd(fd, bytes, kMaxFileBytes)) return true;
+    error = errno;
+    bytes.clear();
+    return false;
+  }
+
   static ReadStatus ClassifyOpenFailure(const std::string& path, int error) {
     if (error != ENOENT && error != ENOTDIR) return ReadStatus::Failed;
     if (error == ENOTDIR) return ReadStatus::Unreachable;
@@ -148,6 +190,15 @@ FileStore& SystemFileStore() {
   return store;
 }
 
-std::string DescribeSystemError(int error) { return std::generic_category().message(error); }
+std::string DescribeSystemError(int error) {
+  switch (error) {
+    case EWOULDBLOCK:
+      return "Another program holds the file locked and has not let go of it for " + std::to_string(kLockWaitSeconds) +
+             " seconds";
+    case ENODEV: return "Not a regular file";
+    case EFBIG: return "File larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+    default: return std::generic_category().message(error);
+  }
+}
 
 }  // namespace kgh

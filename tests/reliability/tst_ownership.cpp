@@ -1,23 +1,13 @@
 // What a save keeps of the file it writes: owner, group, permission bits and hard links, whether
-// root saves or a user who shares the configuration through a group; and what a save killed
-// while it rewrites a file in place leaves behind.
-#include <grp.h>
+// root saves or a user who shares the configuration through a group.
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <functional>
-#include <iostream>
 #include <optional>
-#include <random>
-#include <thread>
 
+#include "UnprivilegedUsers.h"
 #include "platform/FileStore.h"
 #include "support/TempDir.h"
 
@@ -26,47 +16,11 @@ namespace {
 
 const std::string kOld = "[Browser]\r\nHomepage=http://localhost/old.htm\r\n";
 const std::string kNew = "[Browser]\r\nHomepage=http://localhost/new.htm\r\nStatusBar=1\r\n";
-constexpr int kCouldNotBecomeTheSaver = 200;  // a child's exit status; system error numbers stay below
-
-// The unprivileged saver: a user whose own group is nogroup and who belongs to the group kghtest.
-// Made once on a host and reused by every later run, so that suites running side by side never
-// remove it from under each other.
-struct Saver {
-  uid_t uid;
-  gid_t own_group;
-  gid_t shared_group;
-};
-
-std::optional<Saver> TheSaver() {
-  if (getgrnam("kghtest") == nullptr) (void)std::system("groupadd kghtest >/dev/null 2>&1");
-  if (getpwnam("kghtestsaver") == nullptr)
-    (void)std::system("useradd --no-create-home --no-user-group --gid nogroup --groups kghtest "
-                      "--shell /usr/sbin/nologin kghtestsaver >/dev/null 2>&1");
-  const passwd* user = getpwnam("kghtestsaver");
-  const group* shared = getgrnam("kghtest");
-  if (user == nullptr || shared == nullptr) return std::nullopt;
-  return Saver{user->pw_uid, user->pw_gid, shared->gr_gid};
-}
 
 // Saves `bytes` to `path` through the system's store: 0, or the system error number.
 int Save(const std::string& path, const std::string& bytes) {
   int error = 0;
   return SystemFileStore().Replace(path, bytes, error) ? 0 : std::max(error, 1);
-}
-
-// The exit status of a child process that becomes the saver and saves: the supplementary groups
-// first, then the group, then the user, after which it could no longer change any of them.
-int SaveAsTheSaver(const Saver& saver, const std::string& path, const std::string& bytes) {
-  const pid_t child = fork();
-  if (child == 0) {
-    const gid_t groups[] = {saver.shared_group};
-    if (setgroups(1, groups) != 0 || setgid(saver.own_group) != 0 || setuid(saver.uid) != 0)
-      _exit(kCouldNotBecomeTheSaver);
-    _exit(Save(path, bytes));
-  }
-  int status = 0;
-  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
 }
 
 struct stat StatusOf(const std::string& path) {
@@ -128,7 +82,7 @@ class Ownership : public ::testing::Test {
     ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;  // after the owner, which may clear set-id bits
   }
   void Check(const OwnershipCase& c, const std::string& folder) const;
-  std::optional<Saver> saver_;
+  std::optional<TestUser> saver_;
   TempDir dir_;
 };
 
@@ -144,9 +98,9 @@ void Ownership::Check(const OwnershipCase& c, const std::string& folder) const {
   const struct stat before = StatusOf(file);
   const auto files_before = ListFiles(folder);
 
-  const int status = c.saved_by_root ? Save(file, kNew) : SaveAsTheSaver(*saver_, file, kNew);
+  const int status = c.saved_by_root ? Save(file, kNew) : RunAs(*saver_, [&] { return Save(file, kNew); });
 
-  ASSERT_NE(status, kCouldNotBecomeTheSaver);
+  ASSERT_NE(status, kCouldNotBecomeTheUser);
   EXPECT_EQ(status == 0, c.saved) << "exit status " << status;
   const struct stat after = StatusOf(file);
   EXPECT_EQ(ReadBytes(file), c.saved ? kNew : kOld);
@@ -170,114 +124,6 @@ TEST_F(Ownership, ASaveKeepsOwnerGroupModeAndLinksOrIsRefusedWhole) {
     SCOPED_TRACE(c.what);
     Check(c, dir_.File("case-" + std::to_string(++n)));
   }
-}
-
-// Where the system keeps a folder in memory (/dev/shm), flushing costs nothing, so a kill lands in
-// the middle of a write far more often than on a disk.
-std::filesystem::path InMemoryWherePossible() {
-  std::error_code error;
-  return std::filesystem::is_directory("/dev/shm", error) ? "/dev/shm" : std::filesystem::temp_directory_path();
-}
-
-// Crash consistency of a save in place: a file with a second link, which every save rewrites in
-// place. (Named like the other kill tests, which run at native speed only: under a memory checker
-// a saver would rarely reach its write before the kill.)
-class CrashConsistency : public ::testing::Test {
- protected:
-  void SetUp() override {
-    WriteBytes(path_, kOld);
-    ASSERT_EQ(link(path_.c_str(), dir_.File("Linked.INI").c_str()), 0);
-  }
-  std::vector<std::string> Leftovers(std::string_view suffix) const {  // beside the file, made by its writes
-    std::vector<std::string> found;
-    for (const std::string& name : ListFiles(dir_.path()))
-      if (name.starts_with(".Orvex.INI.") && name.ends_with(suffix)) found.push_back(dir_.File(name));
-    return found;
-  }
-  std::string ReadThroughTheStore() const {
-    std::string bytes;
-    int error = 0;
-    EXPECT_EQ(SystemFileStore().Read(path_, bytes, error), ReadStatus::Ok) << DescribeSystemError(error);
-    return bytes;
-  }
-  TempDir dir_{InMemoryWherePossible()};
-  std::string path_ = dir_.File("Orvex.INI");
-};
-
-TEST_F(CrashConsistency, TheCopyLeftByAKilledRewriteIsReadAsTheContentUntilTheNextSaveReplacesBoth) {
-  // A copy nobody holds locked: its writer was killed.
-  WriteBytes(dir_.File(".Orvex.INI.bak"), kOld);
-  WriteBytes(path_, kNew.substr(0, 20) + kOld.substr(20));  // torn: the start of the new content over the old
-  EXPECT_EQ(ReadThroughTheStore(), kOld);
-  const std::string newest = kNew + "ErrorPage=res://error.htm\r\n";
-  ASSERT_EQ(Save(path_, newest), 0);
-  EXPECT_EQ(ReadBytes(path_), newest);
-  EXPECT_EQ(ReadBytes(dir_.File("Linked.INI")), newest);
-  EXPECT_EQ(ListFiles(dir_.path()), (std::vector<std::string>{"Linked.INI", "Orvex.INI"}));
-}
-
-// Two configurations of about 430 KB and 340 KB, so that a kill often lands mid-write and a torn
-// file shows both a mixture and a missing cut.
-std::string LargeContent(char tag, int lines) {
-  std::string bytes = "[Domains]\r\n";
-  for (int i = 0; i < lines; ++i) bytes += "http://host-" + std::to_string(i) + ".example/" + tag + "\r\n";
-  return bytes;
-}
-
-TEST_F(CrashConsistency, KilledSavesInPlaceLeaveTheOldOrNewContentOrATornFileWithACopyOfTheOldBeside) {
-  constexpr int kKills = 300;
-  const std::string contents[] = {LargeContent('a', 15000), LargeContent('b', 12000)};
-  WriteBytes(path_, contents[0]);
-  const auto save_in_a_child = [this](const std::string& bytes) {
-    const pid_t child = fork();
-    if (child == 0) _exit(Save(path_, bytes));
-    return child;
-  };
-  // The kills are spread over the time a child takes to start and save here, however slow the
-  // machine or a checker running the test makes it.
-  using std::chrono::steady_clock, std::chrono::microseconds;
-  const auto started = steady_clock::now();
-  int status = 0;
-  ASSERT_EQ(waitpid(save_in_a_child(contents[1]), &status, 0) > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
-  const auto save_time = std::chrono::duration_cast<microseconds>(steady_clock::now() - started);
-  std::mt19937 random(12345);
-  std::uniform_int_distribution<long> delay_us(0, save_time.count() * 3 / 2 + 1000);
-  int kills = 0, torn = 0, interrupted = 0, saved = 0;
-  std::size_t temporaries = 0;
-  for (const auto deadline = steady_clock::now() + std::chrono::seconds(4);
-       kills < kKills && steady_clock::now() < deadline; ++kills) {
-    const std::string old = ReadThroughTheStore();
-    ASSERT_TRUE(old == contents[0] || old == contents[1]) << "kill " << kills << ": the store read a torn file";
-    const std::string& next = old == contents[0] ? contents[1] : contents[0];
-    const pid_t child = save_in_a_child(next);
-    std::this_thread::sleep_for(microseconds(delay_us(random)));
-    kill(child, SIGKILL);
-    ASSERT_EQ(waitpid(child, nullptr, 0), child);
-
-    const std::string bytes = ReadBytes(path_);
-    const auto copies = Leftovers(".bak");
-    ASSERT_LE(copies.size(), 1u) << "kill " << kills;
-    // A kill while the copy is written leaves it unnamed; only a completed save removes those.
-    ASSERT_LE(Leftovers(".tmp").size(), temporaries + 1) << "kill " << kills;
-    temporaries = Leftovers(".tmp").size();
-    if (copies.empty()) {
-      ASSERT_TRUE(bytes == old || bytes == next) << "kill " << kills << ": torn, and no copy beside it";
-    } else {
-      ASSERT_EQ(ReadBytes(copies[0]), old) << "kill " << kills << ": the copy is not the whole old content";
-      EXPECT_EQ(ReadThroughTheStore(), old) << "kill " << kills;
-    }
-    torn += bytes != old && bytes != next;
-    interrupted += !copies.empty();
-    saved += copies.empty() && bytes == next;
-  }
-  std::cout << "[ reliability ] in-place kills " << kills << ": " << interrupted << " left a copy, " << torn
-            << " of them a torn file; " << saved << " saves completed; one save " << save_time.count() << " us\n";
-  RecordProperty("kills", kills);
-  EXPECT_GT(interrupted, 0) << "no kill landed while a file was rewritten: the test proved nothing";
-  // The next save makes the file whole and removes what the killed saves left.
-  ASSERT_EQ(Save(path_, kNew), 0);
-  EXPECT_EQ(ReadBytes(dir_.File("Linked.INI")), kNew);
-  EXPECT_EQ(ListFiles(dir_.path()), (std::vector<std::string>{"Linked.INI", "Orvex.INI"}));
 }
 
 }  // namespace
