@@ -19,8 +19,7 @@ bool FileTransaction::Apply(DocumentEdit edit) {
 bool FileTransaction::Commit(int& error) {
   // A transaction that changes nothing leaves the file untouched, unless a killed write left it
   // torn: what was read then came from its copy, and the file must be made whole.
-  const bool repair = store_.NeedsRepair(file_);
-  if (!changed_ && !repair) return true;
+  if (!changed_ && !store_.NeedsRepair(file_)) return true;
   std::string bytes_now;
   const ReadStatus now = store_.Read(file_, bytes_now, error);
   if (now != ReadStatus::Ok && now != ReadStatus::Missing) return false;
@@ -30,7 +29,7 @@ bool FileTransaction::Commit(int& error) {
   }
   const std::string bytes = document_.Serialize();
   // Edits that undo each other (a section removed and written again as it was) change nothing.
-  if (now == ReadStatus::Ok && bytes == bytes_now && !repair) return true;
+  if (now == ReadStatus::Ok && bytes == bytes_now && !store_.NeedsRepair(file_)) return true;
   return store_.Replace(file_, bytes, error);
 }
 

@@ -32,6 +32,8 @@ enum class ReadStatus {
 //   EFBIG        a file larger than kMaxFileBytes;
 //   EWOULDBLOCK  (Replace) another program holds the file's lock, and has not let go of it within
 //                kLockWaitSeconds.
+// On Windows they are the system's own: ERROR_ACCESS_DENIED for a folder, ERROR_BAD_DEVICE,
+// ERROR_FILE_TOO_LARGE; the system's sharing rules stand in for the lock.
 inline constexpr int kLockWaitSeconds = 3;
 
 class FileStore {

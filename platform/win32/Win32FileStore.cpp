@@ -92,11 +92,17 @@ class Win32FileStore final : public FileStore {
       if (error == ERROR_FILE_NOT_FOUND) return IsFolder(FolderOf(path)) ? ReadStatus::Missing : ReadStatus::Unreachable;
       return error == ERROR_PATH_NOT_FOUND ? ReadStatus::Unreachable : ReadStatus::Failed;
     }
+    // A device or a pipe may never end, and nothing larger than a configuration gets is read.
+    LARGE_INTEGER size{};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) error = ERROR_BAD_DEVICE;
+    else if (GetFileSizeEx(file.get(), &size) != 0 && static_cast<ULONGLONG>(size.QuadPart) > kMaxFileBytes)
+      error = ERROR_FILE_TOO_LARGE;
+    if (error != 0) return ReadStatus::Failed;
     char buffer[65536];
     for (;;) {
       DWORD read = 0;
-      if (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) == 0) {
-        error = LastError();
+      if (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) == 0 || bytes.size() + read > kMaxFileBytes) {
+        error = read == 0 ? LastError() : ERROR_FILE_TOO_LARGE;
         bytes.clear();
         return ReadStatus::Failed;
       }

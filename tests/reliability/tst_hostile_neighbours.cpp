@@ -334,6 +334,12 @@ TEST_P(CrashConsistency, KilledSavesInPlaceAreReadWholeAndTheNextSaveLeavesWhole
   WriteBytes(file, contents[0]);
   Give(file, saver_->uid, saver_->shared_group, 0664);
   ASSERT_EQ(link(file.c_str(), linked.c_str()), 0);
+  // A neighbour's folders where copies go: every rewrite must still make a copy of its own.
+  for (const std::string& planted : {CopyLeftBeside(file, "", ""), folder + "/.Orvex.INI.bak"}) {
+    std::filesystem::remove(planted);
+    std::filesystem::create_directory(planted);
+    Give(planted, neighbour_->uid, neighbour_->own_group, 0777);
+  }
   const auto save_in_a_child = [&](const std::string& bytes) {
     const pid_t child = fork();
     if (child == 0) {
@@ -372,7 +378,7 @@ TEST_P(CrashConsistency, KilledSavesInPlaceAreReadWholeAndTheNextSaveLeavesWhole
   EXPECT_GE(kills, 300);
   EXPECT_GT(torn, 0) << "no kill landed while a file was rewritten: the test proved nothing";
   EXPECT_EQ(ReadBytes(linked), ReadBytes(file));
-  for (const std::string& name : ListFiles(folder)) EXPECT_FALSE(name.ends_with(".bak")) << name;
+  for (const std::string& name : ListFiles(folder)) EXPECT_FALSE(name.ends_with(".bak")) << name;  // folders aside
 }
 
 }  // namespace
