@@ -23,7 +23,7 @@ void RegisterCheckCommand(CLI::App& app, CommandResult& result) {
     if (!file) return;
     std::vector<Finding> findings;
     if (int error = 0; !CheckConfigurationFile(*file, findings, error)) {
-      result.exit_code = Fail(*file, DescribeSystemError(error));
+      result.exit_code = Fail(*file, Refusal(*file, error));
       return;
     }
     if (*json) {

@@ -28,14 +28,21 @@ void RegisterApplyCommand(CLI::App& app, CommandResult& result);
 // setup, edit and new: only in builds with the Qt front-end.
 void RegisterDialogCommands(CLI::App& app, CommandResult& result);
 
-// "" when `file` can be read; otherwise why not. A missing file is fine when `missing_ok`.
+// "" when `file` can be read; otherwise why not, as words that follow the file's name. A missing
+// file is fine when `missing_ok`.
 std::string WhyUnreadable(const std::string& file, bool missing_ok);
+
+// What the file store refuses to read or write as no configuration file, in words that follow
+// the file's name ("is a named pipe (FIFO), not a configuration file"); otherwise the system's
+// words for `error`.
+std::string Refusal(const std::string& file, int error);
 
 // Prints "orvex-setup: <file>: <reason>" on stderr and returns kExitFailure.
 int Fail(const std::string& file, const std::string& reason);
 
 // The configuration file for `target` when it can be read; otherwise nothing, after telling the
-// user why, leading with the path they typed and then where the configuration was looked for.
+// user why, leading with the path they typed: that it does not exist, that the folder holds no
+// configuration, or what stands in the configuration's place.
 std::optional<std::string> ReadableConfiguration(const std::string& target, CommandResult& result);
 
 }  // namespace kgh::cli

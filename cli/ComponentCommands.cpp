@@ -18,9 +18,9 @@ void RegisterComponentCommands(CLI::App& app, CommandResult& result) {
     ComponentServices services;
     services.options.profile = &profile;
     if (!SetupOrvex(services).CreateStartFile(*dest, *start))
-      result.exit_code = Fail(*dest, profile.Reason());
+      result.exit_code = Fail(*dest, profile.Reason(*dest));
     else if (profile.failed)  // the component answers true all the same; a script should know
-      result.exit_code = Fail(*dest, "the template was written, but the home page was not: " + profile.Reason());
+      result.exit_code = Fail(*dest, "the template was written, but the home page was not: " + profile.Reason(*dest));
   });
 
   auto src = std::make_shared<std::string>();

@@ -45,7 +45,7 @@ int RunIni(const IniArgs& args, Action action) {
   ini.Section = args.section;
   action(ini);
   if (messages.shown) return kExitFailure;
-  if (profile.failed) return Fail(args.file, profile.Reason());
+  if (profile.failed) return Fail(args.file, profile.Reason(args.file));
   return kExitOk;
 }
 

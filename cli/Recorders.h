@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <string>
 
+#include "cli/Commands.h"
 #include "config/ProfileApi.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBox.h"
@@ -38,10 +39,10 @@ class RecordingProfile final : public ProfileApi {
 
   bool failed = false;
 
-  // Why the last failing write failed, in words.
-  std::string Reason() const {
+  // Why the last failing write of `file` failed, in words that follow the file's name.
+  std::string Reason(const std::string& file) const {
     if (LastError() == EINVAL) return "refused: the text would be read back as another line or section";
-    return DescribeSystemError(LastError());
+    return Refusal(file, LastError());
   }
 
  private:

@@ -1,12 +1,20 @@
 // orvex-setup as a script sees it: exit status, standard output and the file it leaves.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/FileStore.h"
 #include "support/TempDir.h"
 
 namespace kgh {
@@ -15,12 +23,13 @@ namespace {
 struct CliRun { int status; std::string out; };
 
 // Runs orvex-setup with `args` and `input` on standard input; `out` is standard output, or
-// standard error with `errors`.
+// standard error with `errors`. A run that waits on what it reads would hold up every case after
+// it: it is stopped after a minute and fails.
 CliRun Cli(const std::string& args, const std::string& input = "", bool errors = false) {
   static const test::TempDir inputs;
   const std::string input_file = inputs.File("stdin");
   test::WriteBytes(input_file, input);
-  const std::string command = std::string(ORVEX_SETUP_PATH) + " " + args + " <" + input_file +
+  const std::string command = "timeout 60 " + std::string(ORVEX_SETUP_PATH) + " " + args + " <" + input_file +
                               (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
@@ -72,7 +81,7 @@ TEST_F(CommandLine, ReportsFailuresAndBadUsageByExitStatus) {
     EXPECT_EQ(Cli(args).status, status) << args;
 }
 
-TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhereItLooked) {
+TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhatIsNotThere) {
   const CliRun bogus = Cli("bogus", "", true);
   EXPECT_EQ(bogus.status, 2);
   EXPECT_EQ(bogus.out.rfind("orvex-setup: \"bogus\" is not a command. The commands are: create-start-file", 0), 0u)
@@ -80,8 +89,67 @@ TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhereItLooked) {
   for (const char* command : {" check", " apply", " show", " ini"})
     EXPECT_NE(bogus.out.find(command), std::string::npos) << command << " in " << bogus.out;
   const std::string nothing = dir.File("names/nothing.ini");
-  EXPECT_EQ(Cli("show " + nothing, "", true).out,
-            "orvex-setup: " + nothing + ": no configuration there; looked for " + nothing + "/Orvex.INI\n");
+  EXPECT_EQ(Cli("show " + nothing, "", true).out, "orvex-setup: " + nothing + ": no such file or folder\n");
+}
+
+// What is no configuration file, or cannot be had, is named with what it is, never waited on and
+// never written over; each command says so in one line that names it.
+TEST_F(CommandLine, SaysWhatStandsInPlaceOfAConfigurationItCannotRead) {
+  const std::string json = Cli("show --json " + std::string(KGH_START_FILE)).out;
+  const std::string folder = dir.File("empty"), fifo = dir.File("fifo"), socket_path = dir.File("socket"),
+                    null_device = dir.File("null"), large = dir.File("large.ini"), locked = dir.File("locked.ini");
+  std::filesystem::create_directory(folder);
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  socket_path.copy(address.sun_path, sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  // apply must not write over a device either: a node of its own stands in for /dev/null.
+  const bool have_device = mknod(null_device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  test::WriteBytes(large, "[Browser]\r\nHomepage=a\r\n");
+  std::filesystem::resize_file(large, kMaxFileBytes + 1);
+  test::WriteBytes(locked, "[Browser]\r\nHomepage=a\r\n");
+  const int lock = open(locked.c_str(), O_RDONLY);  // another program's lock, held for the whole case
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+
+  const struct {
+    std::string target;
+    std::vector<std::string> commands;
+    std::string says;
+  } cases[] = {
+      {folder, {"show", "check"}, "the folder holds no Orvex.INI"},
+      {folder, {"ini get"}, "is a folder, not a configuration file"},
+      {fifo, {"show", "check", "ini get", "apply"}, "is a named pipe (FIFO), not a configuration file"},
+      {"/dev/zero", {"show", "check", "ini get"}, "is a character device, not a configuration file"},
+      {"/dev/null", {"show", "check", "ini get"}, "is a character device, not a configuration file"},
+      {have_device ? null_device : "/dev/zero", {"apply"}, "is a character device, not a configuration file"},
+      {socket_path, {"show", "check", "ini get", "apply"}, "is a socket, not a configuration file"},
+      {large, {"show", "check", "ini get", "apply"}, "is larger than 16 MiB"},
+      {locked, {"apply", "ini set"}, "another program holds it locked"},
+  };
+  for (const auto& c : cases) {
+    for (const std::string& command : c.commands) {
+      const std::string args = command == "apply"     ? "apply " + c.target + " -"
+                               : command == "ini get" ? "ini " + c.target + " get Browser Homepage"
+                               : command == "ini set" ? "ini " + c.target + " set Browser Homepage b"
+                                                      : command + " " + c.target;
+      const auto type = std::filesystem::symlink_status(c.target).type();
+      const auto size = std::filesystem::is_regular_file(c.target) ? std::filesystem::file_size(c.target) : 0;
+      const CliRun run = Cli(args, json, true);
+      EXPECT_EQ(run.status, 1) << args;
+      EXPECT_EQ(run.out.rfind("orvex-setup: " + c.target + ": ", 0), 0u) << args << ": " << run.out;
+      EXPECT_NE(run.out.find(c.says), std::string::npos) << args << ": " << run.out;
+      EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << args << ": " << run.out;
+      EXPECT_EQ(std::filesystem::symlink_status(c.target).type(), type) << args;
+      if (std::filesystem::is_regular_file(c.target)) {
+        EXPECT_EQ(std::filesystem::file_size(c.target), size) << args;
+      }
+    }
+  }
+  EXPECT_EQ(test::ReadBytes(locked), "[Browser]\r\nHomepage=a\r\n");
+  close(lock);
+  close(listener);
 }
 
 TEST_F(CommandLine, CheckListsFindingsAndFailsOnlyForErrorsAndWarnings) {
