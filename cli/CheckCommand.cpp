@@ -36,9 +36,10 @@ void RegisterCheckCommand(CLI::App& app, CommandResult& result) {
       std::cout << list.dump(2) << '\n';
     } else {
       // As compilers print them, so that editors can jump to the line.
+      // A finding about the file as a whole has no section to name.
       for (const Finding& f : findings)
-        std::cout << *file << ':' << f.line << ": " << SeverityName(f.severity) << ": [" << f.section << "] "
-                  << f.message << " (" << f.code << ")\n";
+        std::cout << *file << ':' << f.line << ": " << SeverityName(f.severity) << ": "
+                  << (f.section.empty() ? "" : "[" + f.section + "] ") << f.message << " (" << f.code << ")\n";
     }
     result.exit_code = NeedsAttention(findings) ? kExitFailure : kExitOk;
   });

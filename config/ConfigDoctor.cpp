@@ -71,9 +71,13 @@ struct MappedSection {
 
 class Doctor {
  public:
-  Doctor(std::string_view bytes, const Configuration& read) : read_(read) { Map(bytes); }
+  Doctor(std::string_view bytes, const Configuration& read) : read_(read), bytes_(bytes) { Map(bytes); }
 
-  std::vector<Finding> Run() {
+  std::vector<Finding> Run(const std::vector<std::string>& untrusted_copies) {
+    for (const std::string& copy : untrusted_copies)
+      Add(Severity::Warning, "untrusted-copy", "", nullptr,
+          copy + " is not a copy this program made of this file: it is ignored; remove it.");
+    if (!HoldsAConfiguration()) return findings_;
     CheckPages();
     CheckDomains();
     CheckToolbar();  // before the values: it learns which user sections are read
@@ -131,6 +135,29 @@ class Doctor {
   bool Allowed(std::string_view address) const {
     return std::any_of(read_.domains.begin(), read_.domains.end(),
                        [&](const std::string& entry) { return EntryAllows(entry, address); });
+  }
+
+  // ---- the file as a whole
+
+  // Whether there is a configuration to look into: not when the file is empty, nor when it holds
+  // none of the sections a configuration has (another kind of file, binary data), whose lines
+  // would otherwise pass without a word, as no rule concerns them.
+  bool HoldsAConfiguration() {
+    std::string_view text = bytes_;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+      Add(Severity::Warning, "empty-file", "", nullptr,
+          "The file is empty, so the browser runs on its defaults, with no home page; write a configuration into "
+          "it.");
+      return false;
+    }
+    for (const std::string_view name : {kBrowserSection, kToolbar, kDomains, kPrivateData})
+      if (FirstSection(name) != nullptr) return true;
+    Add(Severity::Error, "not-a-configuration", "", nullptr,
+        "The file holds none of the sections of a configuration ([Browser], [Toolbar], [Domains], [PrivateData]), so "
+        "the browser finds nothing of its own in it; check that this is the file meant, or write a configuration "
+        "into it.");
+    return false;
   }
 
   // ---- pages and addresses the allow-list must let through
@@ -340,6 +367,7 @@ class Doctor {
   }
 
   const Configuration& read_;
+  std::string_view bytes_;
   std::set<std::string> named_;  // folded names of the user sections [Toolbar] names
   std::vector<MappedSection> sections_;
   std::map<std::string, std::size_t> first_of_name_;  // folded name -> its first section
@@ -382,8 +410,9 @@ bool EntryAllows(std::string_view entry, std::string_view address) {
   return std::find(reached.begin(), reached.end(), true) != reached.end();
 }
 
-std::vector<Finding> CheckConfiguration(std::string_view bytes, const Configuration& read) {
-  return Doctor(bytes, read).Run();
+std::vector<Finding> CheckConfiguration(std::string_view bytes, const Configuration& read,
+                                        const std::vector<std::string>& untrusted_copies) {
+  return Doctor(bytes, read).Run(untrusted_copies);
 }
 
 bool CheckConfigurationFile(const std::string& file, std::vector<Finding>& findings, int& error) {
@@ -391,7 +420,7 @@ bool CheckConfigurationFile(const std::string& file, std::vector<Finding>& findi
   if (SystemFileStore().Read(file, bytes, error) != ReadStatus::Ok) return false;
   CIniFile2 ini;
   ini.INIFile = file;
-  findings = CheckConfiguration(bytes, ReadConfiguration(ini));
+  findings = CheckConfiguration(bytes, ReadConfiguration(ini), SystemFileStore().UntrustedCopies(file));
   return true;
 }
 

@@ -29,12 +29,16 @@ struct Finding {
 // "/". The browser has the last word on what it allows.
 bool EntryAllows(std::string_view entry, std::string_view address);
 
-// The findings for a file holding `bytes`, from which the options dialog reads `read`; in the
-// order of the lines they concern.
-std::vector<Finding> CheckConfiguration(std::string_view bytes, const Configuration& read);
+// The findings for a file holding `bytes`, from which the options dialog reads `read`, with
+// `untrusted_copies` beside it (files named like the file store's copies of it that it does not
+// trust, see FileStore::UntrustedCopies); in the order of the lines they concern. A file that is
+// empty or holds no configuration at all has that one finding.
+std::vector<Finding> CheckConfiguration(std::string_view bytes, const Configuration& read,
+                                        const std::vector<std::string>& untrusted_copies = {});
 
-// Reads the configuration file `file` and checks it; false with the system's error code when the
-// file cannot be read (a missing file included).
+// Reads the configuration file `file` and checks it, with what the system's file store finds
+// beside it; false with the system's error code when the file cannot be read (a missing file
+// included).
 bool CheckConfigurationFile(const std::string& file, std::vector<Finding>& findings, int& error);
 
 // Whether any finding is an error or a warning, which a script should stop at.

@@ -89,7 +89,8 @@ TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhatIsNotThere) {
   for (const char* command : {" check", " apply", " show", " ini"})
     EXPECT_NE(bogus.out.find(command), std::string::npos) << command << " in " << bogus.out;
   const std::string nothing = dir.File("names/nothing.ini");
-  EXPECT_EQ(Cli("show " + nothing, "", true).out, "orvex-setup: " + nothing + ": no such file or folder\n");
+  for (const char* command : {"show ", "check "})
+    EXPECT_EQ(Cli(command + nothing, "", true).out, "orvex-setup: " + nothing + ": no such file or folder\n");
 }
 
 // What is no configuration file, or cannot be had, is named with what it is, never waited on and
@@ -167,6 +168,22 @@ TEST_F(CommandLine, CheckListsFindingsAndFailsOnlyForErrorsAndWarnings) {
             std::string::npos)
       << json.out;
   EXPECT_EQ(Cli("check " + dir.File("nothing.ini")).status, 1);
+  // A file that is nothing, or no configuration at all, is a finding of its own, which fails.
+  for (const auto& [fixture, says] : std::initializer_list<std::pair<std::string, std::string>>{
+           {"empty-file", ":0: warning: The file is empty"},
+           {"not-a-configuration", ":0: error: The file holds none of the sections"}}) {
+    const CliRun run = Cli("check " + fixtures + "/" + fixture + ".ini");
+    EXPECT_EQ(run.status, 1) << fixture;
+    EXPECT_EQ(run.out.rfind(fixtures + "/" + fixture + ".ini" + says, 0), 0u) << run.out;
+  }
+  // A file beside the configuration that poses as this program's copy of it.
+  test::WriteBytes(file, test::ReadBytes(fixtures + "/clean.ini"));
+  test::WriteBytes(dir.File(".Orvex.INI.bak"), "[Browser]\r\nHomepage=http://elsewhere/\r\n");
+  const CliRun posing = Cli("check " + dir.path().string());
+  EXPECT_EQ(posing.status, 1);
+  EXPECT_EQ(posing.out, file + ":0: warning: " + dir.File(".Orvex.INI.bak") +
+                            " is not a copy this program made of this file: it is ignored; remove it. (untrusted-copy)\n");
+  std::filesystem::remove(dir.File(".Orvex.INI.bak"));
   test::WriteBytes(file, "[Browser]\r\nHomepage=http://caf\xE9/\r\n");
   const CliRun latin1 = Cli("check --json " + file);
   EXPECT_EQ(latin1.status, 1);

@@ -57,6 +57,11 @@ TEST(ConfigDoctor, NamesEachRuleOnItsLineAndNothingElse) {
       {"unknown-browser-key", Severity::Hint, "Browser", 4},
       {"duplicate-key", Severity::Hint, "Browser", 4},
       {"duplicate-section", Severity::Hint, "Domains", 17},
+      {"empty-file", Severity::Warning, "", 0},
+      {"not-a-configuration", Severity::Error, "", 0},
+#ifndef _WIN32  // the Windows store keeps no copies beside a file
+      {"untrusted-copy", Severity::Warning, "", 0},
+#endif
   };
   for (const auto& expected : cases) {
     const std::vector<Finding> findings = Check(expected.code);
@@ -80,6 +85,13 @@ TEST(ConfigDoctor, SaysWhatEachValueReadsAsAndThatTheBrowserDecidesWhatItAllows)
   EXPECT_NE(Check("host-without-slash").front().message.find("\"http://intranet.example.org\""), std::string::npos);
   for (const char* fixture : {"home-page-not-allowed", "error-page-not-allowed", "toolbar-url-not-allowed"})
     EXPECT_NE(Check(fixture).front().message.find("the browser has the last word"), std::string::npos) << fixture;
+  EXPECT_NE(Check("empty-file").front().message.find("The file is empty"), std::string::npos);
+  EXPECT_NE(Check("not-a-configuration").front().message.find("none of the sections"), std::string::npos);
+#ifndef _WIN32
+  EXPECT_EQ(Check("untrusted-copy").front().message,
+            std::string(KGH_DOCTOR_FIXTURES) +
+                "/.untrusted-copy.ini.bak is not a copy this program made of this file: it is ignored; remove it.");
+#endif
   EXPECT_TRUE(NeedsAttention(Check("port-placeholder")));
   EXPECT_FALSE(NeedsAttention(Check("duplicate-entry")));
 }
