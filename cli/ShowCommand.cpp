@@ -36,6 +36,13 @@ void RegisterShowCommand(CLI::App& app, CommandResult& result) {
     CIniFile2 ini;
     ini.INIFile = *file;
     const Configuration read = ReadConfiguration(ini);
+    // What is printed is what the dialog shows; where that is not the whole file, a script that
+    // applies it back should know what it would lose.
+    if (const std::size_t beyond = ToolbarButtonsBeyondRead(ini); beyond > 0)
+      std::cerr << "orvex-setup: " << *file << ": note: [Toolbar] is longer than the "
+                << CIniFile2::kSectionBufferSize - 2 << " characters the options dialog reads, so this shows "
+                << beyond << (beyond == 1 ? " button" : " buttons")
+                << " fewer than it holds; saving what is shown would remove " << (beyond == 1 ? "it" : "them") << '\n';
     if (!*json) return PrintText(read);
     std::string bytes;
     int error = 0;

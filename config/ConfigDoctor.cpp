@@ -81,6 +81,7 @@ class Doctor {
     CheckPages();
     CheckDomains();
     CheckToolbar();  // before the values: it learns which user sections are read
+    CheckToolbarLength();
     CheckBrowserValues();
     CheckValueText();
     std::stable_sort(findings_.begin(), findings_.end(),
@@ -279,6 +280,29 @@ class Doctor {
                            "No [Toolbar] line names the section [" + section.name +
                                "] any more, so nothing reads it; remove it or add a button line for it."});
     }
+  }
+
+  // The options dialog reads a section through a buffer of fixed size and shows what it got; a
+  // save of that drops the rest.
+  void CheckToolbarLength() {
+    std::vector<std::string> read;
+    std::vector<const MappedLine*> lines;
+    for (const MappedLine* line : Lines(kToolbar)) {
+      if (std::optional<std::string> text = SectionReadOf(line->view)) {
+        read.push_back(std::move(*text));
+        lines.push_back(line);
+      }
+    }
+    const std::size_t whole = LinesReadWhole(read);
+    const auto beyond = std::count_if(read.begin() + static_cast<std::ptrdiff_t>(whole), read.end(),
+                                      [](const std::string& line) { return IsToolbarButtonLine(line); });
+    if (beyond == 0) return;
+    Add(Severity::Warning, "toolbar-cut", kToolbar, lines[whole],
+        "The section is longer than the " + std::to_string(CIniFile2::kSectionBufferSize - 2) +
+            " characters the options dialog reads of a section, so the dialog does not show its last " +
+            (beyond == 1 ? std::string("button") : std::to_string(beyond) + " buttons") +
+            ", from this line on, and OK in it would remove " + (beyond == 1 ? "it" : "them") +
+            "; shorten the section (fewer buttons, shorter addresses) to keep " + (beyond == 1 ? "it." : "them."));
   }
 
   void CheckSubEntries(std::string_view section, std::string_view button) {

@@ -2,6 +2,8 @@
 
 #include "platform/Module1.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "config/IniSyntax.h"
@@ -185,6 +187,18 @@ std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini) {
   return rows;
 }
 
+bool IsToolbarButtonLine(std::string_view line) {
+  return MatchCatalogue(line).has_value() || line.find('=') != std::string_view::npos;
+}
+
+std::size_t ToolbarButtonsBeyondRead(CIniFile2& ini) {
+  std::string whole;  // however long it is
+  ini.Profile().GetSection(kToolbar, std::numeric_limits<std::size_t>::max(), ini.INIFile, whole);
+  const std::vector<std::string> lines = SplitSectionText(whole);
+  return static_cast<std::size_t>(std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(LinesReadWhole(lines)),
+                                                lines.end(), [](const std::string& line) { return IsToolbarButtonLine(line); }));
+}
+
 void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows) {
   const CButtons buttons;
   std::vector<std::string> lines;
@@ -246,6 +260,22 @@ std::vector<std::string> SplitSectionText(std::string_view text) {
     pos = nul + 1;
   }
   return lines;
+}
+
+std::size_t LinesReadWhole(const std::vector<std::string>& lines) {
+  std::size_t text = 0;
+  for (const std::string& line : lines) text += line.size() + 1;
+  // The buffer holds the text and the NUL that closes the list; text that does not fit is cut
+  // two characters short of the buffer's end.
+  if (text + 1 <= CIniFile2::kSectionBufferSize) return lines.size();
+  const std::size_t delivered = CIniFile2::kSectionBufferSize - 2;
+  std::size_t position = 0, whole = 0;
+  for (const std::string& line : lines) {
+    if (position + line.size() > delivered) break;
+    position += line.size() + 1;
+    ++whole;
+  }
+  return whole;
 }
 
 std::string JoinSectionText(const std::vector<std::string>& lines) {

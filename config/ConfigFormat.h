@@ -52,6 +52,13 @@ ToolbarEntry SubEntryRow(std::string_view caption, std::string url);
 
 // Reads [Toolbar] and the user sections it names; leaves `ini.Section` at the last section read.
 std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini);
+// Whether a [Toolbar] line is a button of the toolbar list: a catalogue kind, a separator, or a
+// user button ("=" in it). ReadToolbar ignores every other line.
+bool IsToolbarButtonLine(std::string_view line);
+// How many [Toolbar] buttons lie beyond what a read of the section through the class's buffer
+// delivers (ReadToolbar shows none of them as written, and a save of what it shows removes
+// them), reading the whole section of the file `ini` is bound to. 0 when the section fits.
+std::size_t ToolbarButtonsBeyondRead(CIniFile2& ini);
 // Rewrites every user section, then replaces [Toolbar]. A sub-entry with no user button above
 // it is stored as a user button of its own, so that nothing the user entered is lost. Captions,
 // bitmaps and sub-entry URLs are written as StoredValue makes them. A [Toolbar] line that a
@@ -99,6 +106,10 @@ std::string WhyNotStoredAsTyped(TypedText kind, std::string_view text);
 
 // The lines of section text (each followed by one NUL); empty pieces are dropped.
 std::vector<std::string> SplitSectionText(std::string_view text);
+// Of a section whose lines are `lines` (as a section read gives them), how many at its start a
+// read through the class's section buffer delivers whole: the next one, if any, comes cut, and
+// those after it not at all.
+std::size_t LinesReadWhole(const std::vector<std::string>& lines);
 std::string JoinSectionText(const std::vector<std::string>& lines);
 
 }  // namespace kgh

@@ -154,6 +154,18 @@ void frmOrvexOptions::SwapToolbarRows(int RowA, int RowB) {
   std::swap(lstButtons.rows[static_cast<std::size_t>(RowA)], lstButtons.rows[static_cast<std::size_t>(RowB)]);
 }
 
+// The list shows what a read of [Toolbar] delivers, and a save writes the list; buttons of a
+// longer section that the read left out would go without a word, so the user decides.
+bool frmOrvexOptions::MayRemoveUnreadToolbarButtons() {
+  if (toolbar_buttons_unread_ == 0) return true;
+  const bool one = toolbar_buttons_unread_ == 1;
+  const std::string them = one ? "it" : "them";
+  return Ask("[Toolbar] in this file is longer than this dialog can read, so its last " +
+             (one ? std::string("button is") : std::to_string(toolbar_buttons_unread_) + " buttons are") +
+             " not shown here. Saving now would remove " + them + " from the file. Save anyway?") ==
+         MessageAnswer::Yes;
+}
+
 void frmOrvexOptions::OutdentToolbarButton() {
   if (!HasSelectedRow()) return;
   std::string& caption = lstButtons.rows[static_cast<std::size_t>(lstButtons.selected)].caption;

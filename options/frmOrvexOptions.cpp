@@ -111,6 +111,7 @@ void frmOrvexOptions::LoadBrowserSettings() {
 
 void frmOrvexOptions::LoadToolbar() {
   lstButtons.rows = ReadToolbar(*ini_);
+  toolbar_buttons_unread_ = ToolbarButtonsBeyondRead(*ini_);
   if (lstButtons.rows.empty()) return;
   lstButtons.selected = 0;
   lstButtons_ItemClick(0);
@@ -142,7 +143,7 @@ void frmOrvexOptions::cmdHelp_Click() {
 }
 
 void frmOrvexOptions::cmdOK_Click() {
-  if (RefuseUnstorableTexts()) return;
+  if (RefuseUnstorableTexts() || !MayRemoveUnreadToolbarButtons()) return;
   Save();
   Unload();
 }

@@ -159,6 +159,7 @@ class frmOrvexOptions {
   void Unload();
   MessageAnswer Ask(const std::string& text);
   bool RefuseUnstorableTexts();
+  bool MayRemoveUnreadToolbarButtons();
   std::string AddressForChosenFile(const std::string& file) const;
   void RemoveDomainEntry();
 
@@ -175,6 +176,8 @@ class frmOrvexOptions {
   std::string def_server_;
   std::unique_ptr<CIniFile2> ini_;
   bool loaded_ = false;
+  // [Toolbar] buttons of the file that lie beyond what the list could read, and a save removes.
+  std::size_t toolbar_buttons_unread_ = 0;
 };
 
 }  // namespace kgh

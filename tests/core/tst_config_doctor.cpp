@@ -57,6 +57,7 @@ TEST(ConfigDoctor, NamesEachRuleOnItsLineAndNothingElse) {
       {"unknown-browser-key", Severity::Hint, "Browser", 4},
       {"duplicate-key", Severity::Hint, "Browser", 4},
       {"duplicate-section", Severity::Hint, "Domains", 17},
+      {"toolbar-cut", Severity::Warning, "Toolbar", 487},
       {"empty-file", Severity::Warning, "", 0},
       {"not-a-configuration", Severity::Error, "", 0},
 #ifndef _WIN32  // the Windows store keeps no copies beside a file
@@ -85,6 +86,9 @@ TEST(ConfigDoctor, SaysWhatEachValueReadsAsAndThatTheBrowserDecidesWhatItAllows)
   EXPECT_NE(Check("host-without-slash").front().message.find("\"http://intranet.example.org\""), std::string::npos);
   for (const char* fixture : {"home-page-not-allowed", "error-page-not-allowed", "toolbar-url-not-allowed"})
     EXPECT_NE(Check(fixture).front().message.find("the browser has the last word"), std::string::npos) << fixture;
+  // 500 buttons of 33 characters after "Back=1": the dialog reads 481 of them whole and one cut.
+  EXPECT_NE(Check("toolbar-cut").front().message.find("does not show its last 19 buttons"), std::string::npos)
+      << Check("toolbar-cut").front().message;
   EXPECT_NE(Check("empty-file").front().message.find("The file is empty"), std::string::npos);
   EXPECT_NE(Check("not-a-configuration").front().message.find("none of the sections"), std::string::npos);
 #ifndef _WIN32

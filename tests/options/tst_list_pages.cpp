@@ -90,6 +90,44 @@ TEST_F(ToolbarPage, TheLastRowRemovedLeavesNothingSelectedAndNothingToOperateOn)
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// A [Toolbar] longer than the dialog reads (2400 buttons of 6 characters, of which it reads 2340):
+// OK says what saving would remove and saves only when told to; No leaves the dialog open as the
+// user left it and the file as it was.
+TEST_F(ToolbarPage, OkAsksBeforeItRemovesTheButtonsBeyondWhatTheDialogReads) {
+  std::vector<std::string> lines = {"[Browser]", "Homepage=start.htm", "[Toolbar]"};
+  lines.insert(lines.end(), 2400, "Back=1");
+  auto form = OpenWith(lines);
+  const std::string before = File();
+  EXPECT_EQ(form->lstButtons.rows.size(), 2340u);
+  form->txtHome.text = "typed.htm";
+  ClickRow(*form, 0), form->cmdButtonOp_Click(Op::kDownButton);
+  const std::string shown = Shown(*form);
+  const std::string question =
+      "[Toolbar] in this file is longer than this dialog can read, so its last 60 buttons are not shown here. "
+      "Saving now would remove them from the file. Save anyway?";
+  for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+    messages.shown.clear(), messages.answers = {answer};
+    form->cmdOK_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, question);
+    EXPECT_EQ(messages.shown[0].intent, MessageIntent::Question);
+    if (answer == MessageAnswer::Yes) break;
+    EXPECT_FALSE(form->unloaded);
+    EXPECT_EQ(Shown(*form), shown);
+    EXPECT_EQ(form->lstButtons.selected, 1);
+    EXPECT_EQ(File(), before);
+  }
+  EXPECT_TRUE(form->unloaded);
+  // Saved as shown; the dialog now reads the whole of it and asks nothing at OK.
+  EXPECT_NE(File().find("Homepage=typed.htm\r\n"), std::string::npos);
+  form = Open();
+  EXPECT_EQ(Shown(*form), shown);
+  messages.shown.clear();
+  form->cmdOK_Click();
+  EXPECT_TRUE(form->unloaded);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 // ---- allowed domains ----
 
 using DomainsPage = OptionsTest;
