@@ -7,6 +7,7 @@ namespace {
 
 class HeadlessFrontEnd final : public FrontEnd {
  public:
+  DialogAccess Dialogs() const override { return DialogAccess::NotBuilt; }
   ComponentServices Services() override { return {}; }
 };
 

@@ -239,8 +239,11 @@ void PortableProfile::AbandonTransaction(const std::string& file) {
   if (--found->second->depth == 0) transactions_.erase(found);
 }
 
+// One per thread: its open transactions are the calling thread's user action, which another
+// thread's reads and writes of the same file must neither join nor see half done, and its last
+// error answers for that thread's last call, as the platform's own last-error value does.
 ProfileApi& SystemProfileApi() {
-  static PortableProfile profile(SystemFileStore());
+  thread_local PortableProfile profile(SystemFileStore());
   return profile;
 }
 

@@ -60,7 +60,8 @@ class ProfileApi {
   virtual int LastError() const = 0;
 };
 
-// The portable implementation on the running system's files.
+// The portable implementation on the running system's files, one for each thread: a transaction
+// and LastError belong to the thread that made the calls.
 ProfileApi& SystemProfileApi();
 
 }  // namespace kgh

@@ -53,7 +53,8 @@ struct Finding {
 };
 
 // The component's operations. Each call stands alone, as it does for an automation host; the
-// dialog operations return when their dialog has closed.
+// dialog operations return when their dialog has closed, or at once when they cannot show it
+// (LastError says why). Any thread may call them.
 class SetupOrvex {
  public:
   // The options dialog on `target` (a configuration file, or a folder that holds or will hold
@@ -93,6 +94,9 @@ class SetupOrvex {
   static bool Compile(const std::string& src_dir, const std::string& project_file, const std::string& dest_dir) {
     return detail::FromAutomation(KelmarGUIHelper_Compile(src_dir.c_str(), project_file.c_str(), dest_dir.c_str()));
   }
+  // Why this thread's last call did not do what it was asked, 0 when it did: an errno value, or
+  // one of the negative KELMARGUIHELPER_ERROR_ values (no display, another thread, no dialogs).
+  static int LastError() noexcept { return KelmarGUIHelper_LastError(); }
 };
 
 }  // namespace KelmarGUIHelper
