@@ -144,7 +144,9 @@ void frmOrvexOptions::cmdHelp_Click() {
 
 void frmOrvexOptions::cmdOK_Click() {
   if (RefuseUnstorableTexts() || !MayRemoveUnreadToolbarButtons()) return;
-  Save();
+  // A save that failed has said why; closing would lose what the user typed, which another OK
+  // may yet save once the cause is gone.
+  if (!Save()) return;
   Unload();
 }
 
@@ -190,8 +192,8 @@ BrowserSettings frmOrvexOptions::SettingsFromControls() const {
   return s;
 }
 
-void frmOrvexOptions::Save() {
-  if (!ini_) return;  // never started: there is no file to write
+bool frmOrvexOptions::Save() {
+  if (!ini_) return true;  // never started: there is no file to write
   // The whole configuration reaches the disk in one replacement: a crash or a reader never
   // meets half the toolbar or half the allowed domains.
   ProfileTransaction saving(*services_.profile, config_path_);
@@ -199,7 +201,9 @@ void frmOrvexOptions::Save() {
   if (!txtServer.text.empty()) def_server_ = txtServer.text;
   if (!txtRoot.text.empty()) root_dir_ = txtRoot.text;
   WriteConfiguration(*ini_, {SettingsFromControls(), lstButtons.rows, lstDomains.items, {def_server_, root_dir_}});
-  if (!saving.Commit()) ShowWriteFailure(services_.messages, services_.profile->LastError());
+  if (saving.Commit()) return true;
+  ShowWriteFailure(services_.messages, services_.profile->LastError());
+  return false;
 }
 
 MessageAnswer frmOrvexOptions::Ask(const std::string& text) { return AskUser(services_, MessageRequest::Question(text)); }

@@ -55,7 +55,9 @@ class frmOrvexOptions {
   void cmdCancel_Click();
   // Closing through the window frame: unloads without saving.
   void Form_QueryUnload();
-  void Save();
+  // Writes the configuration as the dialog shows it; false, after telling the user why, when the
+  // file could not be written.
+  bool Save();
 
   // ---- toolbar page (rows are 0-based) ----
   void cmdButtonOp_Click(int Index);

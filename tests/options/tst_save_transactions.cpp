@@ -82,23 +82,43 @@ TEST_F(SaveTransactions, WhatAnotherProgramWroteDuringTheSaveSurvivesIt) {
   EXPECT_EQ(memory.replacements, 2);
 }
 
-TEST_F(SaveTransactions, ASaveThatCannotBeWrittenLeavesTheFileAndSaysWhyOnce) {
+// What the user typed is not lost with the save: the dialog stays open as they left it, and an
+// OK once the cause is gone (another program let go of the file, room on the disk) saves it.
+TEST_F(SaveTransactions, ASaveThatCannotBeWrittenSaysWhyOnceAndKeepsTheDialogOpenForAnotherOk) {
   File() = IniText(kButtons);
   const std::string before = File();
+  // The same edits saved without a fault.
   auto form = Open();
-  Edit(*form);
-  memory.replace_error = ENOSPC;
-  form->cmdOK_Click();
-  EXPECT_EQ(File(), before);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, DescribeSystemError(ENOSPC));
-  EXPECT_EQ(messages.shown[0].title, "Pallix Setup");
-  EXPECT_EQ(messages.shown[0].intent, MessageIntent::Error);
-  EXPECT_TRUE(form->unloaded) << "the dialog closes as after any OK";
+  Edit(*form), form->cmdOK_Click();
+  const std::string expected = File();
+
+  for (const int error : {EWOULDBLOCK, ENOSPC, EROFS}) {
+    SCOPED_TRACE(DescribeSystemError(error));
+    File() = before;
+    messages.shown.clear();
+    form = Open();
+    Edit(*form);
+    const std::string typed = Shown(*form);
+    memory.replace_error = error;
+    form->cmdOK_Click();
+    EXPECT_EQ(File(), before);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, DescribeSystemError(error));
+    EXPECT_EQ(messages.shown[0].title, "Pallix Setup");
+    EXPECT_EQ(messages.shown[0].intent, MessageIntent::Error);
+    EXPECT_FALSE(form->unloaded) << "the dialog stays open";
+    EXPECT_EQ(Shown(*form), typed);
+    memory.replace_error = 0;
+    form->cmdOK_Click();
+    EXPECT_TRUE(form->unloaded);
+    EXPECT_EQ(File(), expected);
+    EXPECT_EQ(messages.shown.size(), 1u) << "the second OK says nothing";
+  }
 
   messages.shown.clear();
+  memory.replace_error = ENOSPC;
   EXPECT_FALSE(Component().CreateStartFile(path, "index.htm"));
-  EXPECT_EQ(File(), before);
+  EXPECT_EQ(File(), expected);
   EXPECT_TRUE(messages.shown.empty()) << "the public class reports through its result";
 }
 
