@@ -445,6 +445,13 @@ bool CheckConfigurationFile(const std::string& file, std::vector<Finding>& findi
   CIniFile2 ini;
   ini.INIFile = file;
   findings = CheckConfiguration(bytes, ReadConfiguration(ini), SystemFileStore().UntrustedCopies(file));
+  if (SystemFileStore().NeedsRepair(file)) {
+    findings.insert(findings.begin(),
+                    {Severity::Warning, "killed-save", "", 0,
+                     "A save of this file was killed midway and left its safety copy beside it: where the file is "
+                     "torn, this check and the dialog read the copy while the browser reads the torn file; save the "
+                     "configuration once (OK in the options dialog, or apply) to make the file whole."});
+  }
   return true;
 }
 

@@ -29,7 +29,7 @@ enum class ReadStatus {
 // The refusals of Read (status Failed) and Replace (false), as system error numbers:
 //   EISDIR       a folder in the file's place;
 //   ENODEV       something else that is not a regular file: a FIFO, a device, a socket (never waited on);
-//   EFBIG        a file larger than kMaxFileBytes;
+//   EFBIG        a file larger than kMaxFileBytes, or (Replace) content larger than that;
 //   EWOULDBLOCK  (Replace) another program holds the file's lock, and has not let go of it within
 //                kLockWaitSeconds.
 // On Windows they are the system's own: ERROR_ACCESS_DENIED for a folder, ERROR_BAD_DEVICE,

@@ -134,7 +134,9 @@ class PosixFileStore final : public FileStore {
   }
 
   bool Replace(const std::string& path, std::string_view bytes, int& error) override {
-    error = 0;
+    // What would not be read back is not written.
+    error = bytes.size() > kMaxFileBytes ? EFBIG : 0;
+    if (error != 0) return false;
     const std::string target = posix::ResolveLinks(path);
     struct stat existing {};
     if (stat(target.c_str(), &existing) != 0)

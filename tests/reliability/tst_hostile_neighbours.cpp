@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -18,6 +19,7 @@
 #include <thread>
 
 #include "UnprivilegedUsers.h"
+#include "config/ConfigDoctor.h"
 #include "config/PortableProfile.h"
 #include "config/ProfileTransaction.h"
 #include "platform/FileStore.h"
@@ -42,6 +44,14 @@ int StoreSave(const std::string& path, const std::string& bytes) {
   int error = 0;
   const bool saved = SystemFileStore().Replace(path, bytes, error);
   return saved ? 0 : std::max(error, 1);
+}
+
+// Whether a check of the file names the rule `code`.
+bool Names(const std::string& file, const std::string& code) {
+  std::vector<Finding> findings;
+  int error = 0;
+  EXPECT_TRUE(CheckConfigurationFile(file, findings, error)) << error;
+  return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) { return f.code == code; });
 }
 
 // What a rewrite in place leaves beside `file` when it is killed: a copy of `previous`, the
@@ -157,6 +167,7 @@ TEST_P(HostileNeighbours, APlantedCopyIsNeverReadNorWrittenBackAndIsNamedAsUntru
     ExpectSaverReads(kReal);
     EXPECT_EQ(StoreRead(file_), kReal) << "root read the planted content";
     EXPECT_EQ(SystemFileStore().UntrustedCopies(file_), std::vector<std::string>{planted});
+    EXPECT_TRUE(Names(file_, "untrusted-copy"));
     // A write of another key keeps the real content around it, for the user and for root.
     const std::string edited = kReal + "StatusBar=1\r\n";
     EXPECT_EQ(AsSaver([&] {
@@ -199,7 +210,9 @@ TEST_P(HostileNeighbours, ASaveThatChangesNothingStillMakesATornFileWholeAndRemo
     const std::string copy = CopyLeftBeside(file_, kReal, next);
     Give(copy, saver_->uid, saver_->shared_group, 0640);
     ExpectSaverReads(kReal);
+    EXPECT_TRUE(Names(file_, "killed-save"));
     EXPECT_EQ(AsSaver(save.save), 0);
+    EXPECT_FALSE(Names(file_, "killed-save"));
     EXPECT_EQ(ReadBytes(file_), kReal) << "the browser still reads a torn file";
     EXPECT_EQ(ReadBytes(linked), kReal);
     EXPECT_FALSE(std::filesystem::exists(copy));
