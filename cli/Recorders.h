@@ -42,6 +42,9 @@ class RecordingProfile final : public ProfileApi {
   // Why the last failing write of `file` failed, in words that follow the file's name.
   std::string Reason(const std::string& file) const {
     if (LastError() == EINVAL) return "refused: the text would be read back as another line or section";
+    if (LastError() == EFBIG)
+      return "would become larger than " + std::to_string(kMaxFileBytes >> 20) +
+             " MiB, which no configuration comes near (a real one is a few KB), so it is not written";
     return Refusal(file, LastError());
   }
 

@@ -126,6 +126,8 @@ TEST_F(CommandLine, SaysWhatStandsInPlaceOfAConfigurationItCannotRead) {
   test::WriteBytes(large, "[Browser]\r\nHomepage=a\r\n");
   std::filesystem::resize_file(large, kMaxFileBytes + 1);
   test::WriteBytes(locked, "[Browser]\r\nHomepage=a\r\n");
+  // A save by rename takes no lock; a file with a second link is rewritten in place, under its lock.
+  std::filesystem::create_hard_link(locked, dir.File("locked-link.ini"));
   const int lock = open(locked.c_str(), O_RDONLY);  // another program's lock, held for the whole case
   ASSERT_EQ(flock(lock, LOCK_EX), 0);
 
@@ -164,6 +166,14 @@ TEST_F(CommandLine, SaysWhatStandsInPlaceOfAConfigurationItCannotRead) {
     }
   }
   EXPECT_EQ(test::ReadBytes(locked), "[Browser]\r\nHomepage=a\r\n");
+  // The same for the JSON apply takes, which may well be a pipe: it is read, up to the limit.
+  for (const auto& [source, says] : std::initializer_list<std::pair<std::string, std::string>>{
+           {folder, "is a folder, not a JSON file"}, {"/dev/zero", "is larger than 16 MiB"}}) {
+    const CliRun run = Cli("apply " + file + " " + source, "", true);
+    EXPECT_EQ(run.status, 1) << source;
+    EXPECT_EQ(run.out.rfind("orvex-setup: " + source + ": " + says, 0), 0u) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(file)) << source;
+  }
   close(lock);
   close(listener);
 }
