@@ -1,6 +1,5 @@
 // setup, edit and new: the options dialog and the wizard themselves, shown with the Qt
 // front-end, for people who set up a kiosk from a terminal.
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -8,22 +7,17 @@
 
 #include "cli/Commands.h"
 #include "component/SetupOrvex.h"
+#include "qt/QtApplicationGuard.h"
 #include "qt/QtServices.h"
 
 namespace kgh::cli {
 namespace {
 
-// Without a display Qt would abort the process; say why instead.
-bool HaveDisplay() {
-  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-    if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') return true;
-  return false;
-}
-
 // Runs `operation` on a component with the Qt dialogs; its result is the exit status.
 template <typename Operation>
 void RunWithDialogs(const std::string& subject, CommandResult& result, Operation operation) {
-  if (!HaveDisplay()) {
+  // Without a display Qt would abort the process; say why instead.
+  if (!qt::DisplayAvailable()) {
     result.exit_code = Fail(subject, "no display to show the dialog on (set DISPLAY or QT_QPA_PLATFORM)");
     return;
   }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/FileStore.h"
@@ -110,6 +111,24 @@ TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhatIsNotThere) {
 
 // What is no configuration file, or cannot be had, is named with what it is, never waited on and
 // never written over; each command says so in one line that names it.
+// A terminal without a display (ssh, a service) asks for the dialogs: Qt would end the process.
+TEST_F(CommandLine, TheDialogCommandsSayThereIsNoDisplayInsteadOfEnding) {
+  ASSERT_EQ(Cli("create-start-file " + file + " start.htm").status, 0);
+  const std::string before = test::ReadBytes(file);
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"}) unsetenv(variable);
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  const std::string kept = platform != nullptr ? platform : "";
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  for (const std::string& args : {"edit " + file, "setup " + dir.path().string() + " " + file, std::string("new")}) {
+    const CliRun run = Cli(args, "", true);
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_NE(run.out.find("no display to show the dialog on"), std::string::npos) << args << ": " << run.out;
+  }
+  if (platform != nullptr) setenv("QT_QPA_PLATFORM", kept.c_str(), 1);
+  else unsetenv("QT_QPA_PLATFORM");
+  EXPECT_EQ(test::ReadBytes(file), before);
+}
+
 TEST_F(CommandLine, SaysWhatStandsInPlaceOfAConfigurationItCannotRead) {
   const std::string json = Cli("show --json " + std::string(KGH_START_FILE)).out;
   const std::string folder = dir.File("empty"), fifo = dir.File("fifo"), socket_path = dir.File("socket"),
