@@ -156,6 +156,34 @@ const Plant kPlants[] = {
      }},
 };
 
+#ifdef ORVEX_SETUP_PATH
+// Runs orvex-setup with `args` as `user`, through setpriv as a person would, and answers its exit
+// status and standard output.
+std::pair<int, std::string> CommandAs(const TestUser& user, const std::string& args) {
+  const std::string command = "setpriv --reuid=" + std::to_string(user.uid) + " --regid=" +
+                              std::to_string(user.own_group) + " --groups=" + std::to_string(user.shared_group) +
+                              " " + ORVEX_SETUP_PATH + " " + args + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// What the user sees of a planted copy from the command line: the real page, and the copy named.
+TEST_P(HostileNeighbours, TheCommandLineShowsTheRealContentBesideAPlantedCopyAndNamesIt) {
+  const std::string planted = kPlants[1].make(file_, folder_, *saver_, *neighbour_);
+  EXPECT_EQ(CommandAs(*saver_, "ini " + file_ + " get Browser Homepage"),
+            std::make_pair(0, std::string("http://kiosk/real.htm\n")));
+  const auto [status, findings] = CommandAs(*saver_, "check " + file_);
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(findings.find(planted + " is not a copy this program made"), std::string::npos) << findings;
+  EXPECT_EQ(CommandAs(*saver_, "ini " + file_ + " set Browser StatusBar 1").first, 0);
+  EXPECT_EQ(ReadBytes(file_), kReal + "StatusBar=1\r\n");
+}
+#endif
+
 // Root reads and saves too, where the symbolic link would lead it to a file the user cannot read.
 TEST_P(HostileNeighbours, APlantedCopyIsNeverReadNorWrittenBackAndIsNamedAsUntrusted) {
   for (const Plant& plant : kPlants) {
