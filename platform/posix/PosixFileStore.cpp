@@ -198,7 +198,7 @@ std::string DescribeSystemError(int error) {
       return "Another program holds the file locked and has not let go of it for " + std::to_string(kLockWaitSeconds) +
              " seconds";
     case ENODEV: return "Not a regular file";
-    case EFBIG: return "File larger than " + std::to_string(kMaxFileBytes >> 20) + " MB";
+    case EFBIG: return "File larger than " + std::to_string(kMaxFileBytes >> 20) + " MiB";
     default: return std::generic_category().message(error);
   }
 }
