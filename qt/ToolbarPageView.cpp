@@ -133,7 +133,10 @@ void ToolbarPageView::RenderRows() {
   const int selected = form_.lstButtons.selected;
   if (SelectedRow(list_) != selected) {
     if (selected < 0 || selected >= count) list_->clearSelection();
-    else list_->setCurrentItem(list_->topLevelItem(selected), 0, QItemSelectionModel::ClearAndSelect);
+    // Selecting by code goes past the view's row selection: the whole row is asked for, as a
+    // click selects it and as assistive technology reads the selection.
+    else list_->setCurrentItem(list_->topLevelItem(selected), 0,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
   int& visible = form_.lstButtons.ensure_visible;
   if (visible >= 0 && visible < count) list_->scrollToItem(list_->topLevelItem(visible));
