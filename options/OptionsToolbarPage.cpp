@@ -160,10 +160,11 @@ bool frmOrvexOptions::MayRemoveUnreadToolbarButtons() {
   if (toolbar_buttons_unread_ == 0) return true;
   const bool one = toolbar_buttons_unread_ == 1;
   const std::string them = one ? "it" : "them";
+  // The read cuts the section inside a line: that button is listed cut short, and saved so.
   return Ask("[Toolbar] in this file is longer than this dialog can read, so its last " +
              (one ? std::string("button is") : std::to_string(toolbar_buttons_unread_) + " buttons are") +
-             " not shown here. Saving now would remove " + them + " from the file. Save anyway?") ==
-         MessageAnswer::Yes;
+             " not shown here, or not in full. Saving now would remove " + them +
+             " from the file, or keep a button cut short. Save anyway?") == MessageAnswer::Yes;
 }
 
 void frmOrvexOptions::OutdentToolbarButton() {

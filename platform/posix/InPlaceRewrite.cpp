@@ -44,7 +44,7 @@ class CopyOfPrevious {
       error = errno;
       return false;
     }
-    const std::string name = CopyNameFor(temporary, file.st_ino, previous, next);
+    const std::string name = CopyNameFor(temporary, IdentityOf(target, file), previous, next);
     bool made = ShareLike(fd, file) && WriteAll(fd, previous) && fsync(fd) == 0;
     error = made ? 0 : errno;
     if (close(fd) != 0 && made) {
@@ -85,6 +85,10 @@ bool RewriteInPlace(const std::string& target, std::string_view bytes, CopyBesid
   const CopiesBeside copies = FindCopies(target, &file.status());
   const std::string whole = copies.TornContentRestored(current).value_or(current);
   CopyOfPrevious own_copy;
+  if (!copies.MayReplaceCurrent()) {
+    error = EPERM;  // another user's copy in a sticky folder: that user's next save, or root's, removes it
+    return false;
+  }
   if (copy == CopyBeside::Impossible) {
     // Copies made for this file could not be removed, and would be taken for its content as soon
     // as it changes: refuse rather than write unseen.

@@ -50,12 +50,17 @@ bool Commit(const std::string& temp, const std::string& target, int& error) {
   struct stat made {}, existing {};
   const bool replaces = stat(target.c_str(), &existing) == 0;
   const posix::CopiesBeside before = posix::FindCopies(target, replaces ? &existing : nullptr);
+  if (!before.MayReplaceCurrent()) {
+    error = EPERM;  // see RewriteInPlace
+    return false;
+  }
   if (fstatat(AT_FDCWD, temp.c_str(), &made, AT_SYMLINK_NOFOLLOW) != 0) {
     error = errno;
     return false;
   }
+  const posix::FileIdentity new_file = posix::IdentityOf(temp, made);
   for (const posix::SafetyCopy& copy : before.stale) {
-    if (unlink(copy.path.c_str()) != 0 && errno != ENOENT && copy.file == made.st_ino) {
+    if (unlink(copy.path.c_str()) != 0 && errno != ENOENT && copy.file == new_file) {
       error = EEXIST;  // it would be taken for a copy of the new file
       return false;
     }
@@ -121,10 +126,12 @@ class PosixFileStore final : public FileStore {
     }
   }
 
+  // Copies made for the file as it is now are removed by a save, whether the file is torn or a
+  // kill stopped its writer just short of removing its copy. No lock is needed to see them.
   bool NeedsRepair(const std::string& path) override {
-    posix::LockedFile file;
-    if (file.OpenShared(path, kReaderWait) != 0) return false;
-    return posix::FindCopies(posix::ResolveLinks(path), &file.status()).AnyBelieved();
+    const std::string target = posix::ResolveLinks(path);
+    struct stat st {};
+    return stat(target.c_str(), &st) == 0 && !posix::FindCopies(target, &st).current.empty();
   }
 
   std::vector<std::string> UntrustedCopies(const std::string& path) override {

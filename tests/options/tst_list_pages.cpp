@@ -103,8 +103,8 @@ TEST_F(ToolbarPage, OkAsksBeforeItRemovesTheButtonsBeyondWhatTheDialogReads) {
   ClickRow(*form, 0), form->cmdButtonOp_Click(Op::kDownButton);
   const std::string shown = Shown(*form);
   const std::string question =
-      "[Toolbar] in this file is longer than this dialog can read, so its last 60 buttons are not shown here. "
-      "Saving now would remove them from the file. Save anyway?";
+      "[Toolbar] in this file is longer than this dialog can read, so its last 60 buttons are not shown here, or "
+      "not in full. Saving now would remove them from the file, or keep a button cut short. Save anyway?";
   for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
     messages.shown.clear(), messages.answers = {answer};
     form->cmdOK_Click();

@@ -56,11 +56,15 @@ bool Names(const std::string& file, const std::string& code) {
 
 // What a rewrite in place leaves beside `file` when it is killed: a copy of `previous`, the
 // content the file had, made while `next` was being written.
-std::string CopyLeftBeside(const std::string& file, const std::string& previous, const std::string& next) {
+// `born_later` makes it a copy of an earlier file that had the same inode number.
+std::string CopyLeftBeside(const std::string& file, const std::string& previous, const std::string& next,
+                           bool born_later = false) {
   struct stat st {};
   EXPECT_EQ(stat(file.c_str(), &st), 0);
+  posix::FileIdentity identity = posix::IdentityOf(file, st);
+  identity.birth -= born_later ? 1 : 0;
   const std::string name = posix::CopyNameFor(posix::ParentOf(file) + "/." + posix::NameOf(file) + ".4242.17.tmp",
-                                              st.st_ino, previous, next);
+                                              identity, previous, next);
   WriteBytes(name, previous);
   return name;
 }
@@ -267,6 +271,31 @@ TEST_P(HostileNeighbours, ACopyOfAWriteThatCompletedIsNotReadInPlaceOfTheNewCont
   EXPECT_EQ(AsSaver([&] { return StoreSave(file_, next); }), 0);
   EXPECT_EQ(ReadBytes(file_), next);
   EXPECT_FALSE(std::filesystem::exists(replaced));
+  // Made for an earlier file that the inode number was given to before this one.
+  const std::string earlier = CopyLeftBeside(file_, kReal, "[Browser]\r\n", true);
+  Give(earlier, saver_->uid, saver_->shared_group, 0640);
+  ExpectSaverReads(next);
+}
+
+// Another member's copy of a killed rewrite, which in a sticky folder only that member (or root)
+// may remove: a save that left it would go on being read as its copy, so it is refused there.
+TEST_P(HostileNeighbours, ASaveThatCouldNotRemoveACopyMadeForTheFileIsRefusedWhole) {
+  Give(file_, 0, saver_->shared_group, 0664);  // shared: both members may write it
+  const std::string next = "[Browser]\r\nHomepage=http://kiosk/next.htm\r\n";
+  const std::string torn = next.substr(0, 30) + kReal.substr(30);
+  WriteBytes(file_, torn);
+  const std::string copy = CopyLeftBeside(file_, kReal, next);
+  Give(copy, neighbour_->uid, saver_->shared_group, 0640);
+  const bool sticky = GetParam() == Folder::Sticky;
+  EXPECT_EQ(AsSaver([&] { return StoreSave(file_, next + "StatusBar=1\r\n"); }), sticky ? EPERM : 0);
+  EXPECT_EQ(ReadBytes(file_), sticky ? torn : next + "StatusBar=1\r\n");
+  EXPECT_EQ(std::filesystem::exists(copy), sticky);
+  ExpectSaverReads(sticky ? kReal : next + "StatusBar=1\r\n");
+  if (sticky) {  // its owner's save makes the file whole
+    EXPECT_EQ(RunAs(*neighbour_, [&] { return StoreSave(file_, next); }), 0);
+    EXPECT_EQ(ReadBytes(file_), next);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+  }
 }
 
 // A child that holds the file's lock, as anyone who may read it can, until it is killed, running
