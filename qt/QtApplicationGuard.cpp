@@ -1,6 +1,7 @@
 #include "qt/QtApplicationGuard.h"
 
 #include <QApplication>
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,8 +48,32 @@ bool WaylandCompositorReachable() {
   return !runtime.empty() && std::filesystem::exists(std::filesystem::path(runtime) / "wayland-0", error);
 }
 
+// Whether the X server that DISPLAY names lets this process in. A DISPLAY inherited through sudo
+// without its authority, or left by a forwarding that is gone, ends a process in Qt just as a
+// missing one does. The X client library is the one Qt's own X platform loads; where it is
+// missing, that platform cannot start either.
+bool XServerAnswers() {
+  if (Environment("DISPLAY").empty()) return false;
+  void* library = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
+  if (library == nullptr) return false;
+  using Connect = void* (*)(const char*, int*);
+  using HasError = int (*)(void*);
+  using Disconnect = void (*)(void*);
+  const auto connect = reinterpret_cast<Connect>(dlsym(library, "xcb_connect"));
+  const auto has_error = reinterpret_cast<HasError>(dlsym(library, "xcb_connection_has_error"));
+  const auto disconnect = reinterpret_cast<Disconnect>(dlsym(library, "xcb_disconnect"));
+  bool answers = false;
+  if (connect != nullptr && has_error != nullptr && disconnect != nullptr) {
+    void* connection = connect(nullptr, nullptr);
+    answers = connection != nullptr && has_error(connection) == 0;
+    if (connection != nullptr) disconnect(connection);
+  }
+  dlclose(library);
+  return answers;
+}
+
 bool PlatformCanStart(const std::string& name) {
-  if (name == "xcb") return !Environment("DISPLAY").empty();
+  if (name == "xcb") return XServerAnswers();
   if (name.starts_with("wayland")) return WaylandCompositorReachable();
   // offscreen and minimal need nothing; eglfs, linuxfb or vnc are named only on purpose, by a
   // system that has what they draw on.

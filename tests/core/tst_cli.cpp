@@ -119,11 +119,16 @@ TEST_F(CommandLine, TheDialogCommandsSayThereIsNoDisplayInsteadOfEnding) {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
   const std::string kept = platform != nullptr ? platform : "";
   setenv("QT_QPA_PLATFORM", "xcb", 1);
-  for (const std::string& args : {"edit " + file, "setup " + dir.path().string() + " " + file, std::string("new")}) {
-    const CliRun run = Cli(args, "", true);
-    EXPECT_EQ(run.status, 1) << args;
-    EXPECT_NE(run.out.find("no display to show the dialog on"), std::string::npos) << args << ": " << run.out;
+  // No DISPLAY, and one that names a server nobody runs (a forwarding that is gone).
+  for (const char* display : {"", ":97"}) {
+    if (*display != '\0') setenv("DISPLAY", display, 1);
+    for (const std::string& args : {"edit " + file, "setup " + dir.path().string() + " " + file, std::string("new")}) {
+      const CliRun run = Cli(args, "", true);
+      EXPECT_EQ(run.status, 1) << display << " " << args;
+      EXPECT_NE(run.out.find("no display to show the dialog on"), std::string::npos) << args << ": " << run.out;
+    }
   }
+  unsetenv("DISPLAY");
   if (platform != nullptr) setenv("QT_QPA_PLATFORM", kept.c_str(), 1);
   else unsetenv("QT_QPA_PLATFORM");
   EXPECT_EQ(test::ReadBytes(file), before);
