@@ -111,6 +111,7 @@ TEST_F(CommandLine, TellsANewUserWhatWasNotUnderstoodAndWhatIsNotThere) {
 
 // What is no configuration file, or cannot be had, is named with what it is, never waited on and
 // never written over; each command says so in one line that names it.
+#ifdef KGH_WITH_QT_DIALOGS
 // A terminal without a display (ssh, a service) asks for the dialogs: Qt would end the process.
 TEST_F(CommandLine, TheDialogCommandsSayThereIsNoDisplayInsteadOfEnding) {
   ASSERT_EQ(Cli("create-start-file " + file + " start.htm").status, 0);
@@ -133,6 +134,7 @@ TEST_F(CommandLine, TheDialogCommandsSayThereIsNoDisplayInsteadOfEnding) {
   else unsetenv("QT_QPA_PLATFORM");
   EXPECT_EQ(test::ReadBytes(file), before);
 }
+#endif
 
 TEST_F(CommandLine, SaysWhatStandsInPlaceOfAConfigurationItCannotRead) {
   const std::string json = Cli("show --json " + std::string(KGH_START_FILE)).out;
