@@ -32,9 +32,14 @@ bool Become(const TestUser& user) {
   return setgroups(1, groups) == 0 && setgid(user.own_group) == 0 && setuid(user.uid) == 0;
 }
 
-int RunAs(const TestUser& user, const std::function<int()>& work) {
+pid_t StartAs(const TestUser& user, const std::function<int()>& work) {
   const pid_t child = fork();
   if (child == 0) _exit(Become(user) ? work() : kCouldNotBecomeTheUser);
+  return child;
+}
+
+int RunAs(const TestUser& user, const std::function<int()>& work) {
+  const pid_t child = StartAs(user, work);
   int status = 0;
   if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
   return WEXITSTATUS(status);

@@ -26,6 +26,9 @@ constexpr int kCouldNotBecomeTheUser = 200;
 // change none of them. False when that failed.
 bool Become(const TestUser& user);
 
+// Starts a child process that becomes `user` and exits with what `work` answers; its id, or -1.
+pid_t StartAs(const TestUser& user, const std::function<int()>& work);
+
 // Runs `work` in a child process that has become `user` (supplementary groups, then group, then
 // user, after which it could change none of them) and answers its exit status, or -1 when the
 // child did not exit. `work` answers the child's exit status.

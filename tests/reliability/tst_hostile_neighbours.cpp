@@ -303,16 +303,14 @@ TEST_P(HostileNeighbours, ASaveThatCouldNotRemoveACopyMadeForTheFileIsRefusedWho
 pid_t HoldLock(const TestUser& holder, const std::string& file, const std::function<void()>& then, bool stop) {
   int ready[2];
   if (pipe(ready) != 0) return -1;
-  const pid_t child = fork();
-  if (child == 0) {
-    if (!Become(holder)) _exit(1);
+  const pid_t child = StartAs(holder, [&] {
     const int fd = open(file.c_str(), O_RDONLY);
-    if (fd < 0 || flock(fd, LOCK_EX) != 0) _exit(1);
+    if (fd < 0 || flock(fd, LOCK_EX) != 0) return 1;
     then();
     (void)!write(ready[1], "x", 1);
     if (stop) raise(SIGSTOP);
     for (;;) pause();
-  }
+  });
   close(ready[1]);
   char byte = 0;
   const bool held = read(ready[0], &byte, 1) == 1;
@@ -410,17 +408,10 @@ TEST_P(CrashConsistency, KilledSavesInPlaceAreReadWholeAndTheNextSaveLeavesWhole
     std::filesystem::create_directory(planted);
     Give(planted, neighbour_->uid, neighbour_->own_group, 0777);
   }
-  const auto save_in_a_child = [&](const std::string& bytes) {
-    const pid_t child = fork();
-    if (child == 0) {
-      _exit(Become(*saver_) ? StoreSave(file, bytes) : kCouldNotBecomeTheUser);
-    }
-    return child;
-  };
+  const auto save = [&](const std::string& bytes) { return [&file, bytes] { return StoreSave(file, bytes); }; };
   using std::chrono::steady_clock, std::chrono::microseconds;
   const auto started = steady_clock::now();
-  int status = 0;
-  ASSERT_EQ(waitpid(save_in_a_child(contents[1]), &status, 0) > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+  ASSERT_EQ(RunAs(*saver_, save(contents[1])), 0);
   const auto save_time = std::chrono::duration_cast<microseconds>(steady_clock::now() - started);
   std::mt19937 random(12345);
   // Most of a save is spent before it touches the file (reading, the copy); the kills are spread
@@ -432,7 +423,7 @@ TEST_P(CrashConsistency, KilledSavesInPlaceAreReadWholeAndTheNextSaveLeavesWhole
        kills < kKills && steady_clock::now() < deadline; ++kills) {
     const std::string old = StoreRead(file);
     ASSERT_TRUE(old == contents[0] || old == contents[1]) << "kill " << kills << ": the store read a torn file";
-    const pid_t child = save_in_a_child(old == contents[0] ? contents[1] : contents[0]);
+    const pid_t child = StartAs(*saver_, save(old == contents[0] ? contents[1] : contents[0]));
     std::this_thread::sleep_for(microseconds(delay_us(random)));
     kill(child, SIGKILL);
     ASSERT_EQ(waitpid(child, nullptr, 0), child);
@@ -441,7 +432,7 @@ TEST_P(CrashConsistency, KilledSavesInPlaceAreReadWholeAndTheNextSaveLeavesWhole
     torn += raw != contents[0] && raw != contents[1];
     interrupted += SystemFileStore().NeedsRepair(file);  // killed between making its copy and removing it
     // The user's save of what the dialog showed.
-    ASSERT_EQ(waitpid(save_in_a_child(read), &status, 0) > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+    ASSERT_EQ(RunAs(*saver_, save(read)), 0);
     ASSERT_EQ(ReadBytes(file), read) << "kill " << kills << ": a save exited 0 and the browser reads other bytes";
   }
   std::cout << "[ reliability ] in-place kills " << kills << " as a group member: " << interrupted
