@@ -70,6 +70,8 @@ void ButtonDialogView::Build() {
   ok_->setDefault(true);
   cancel_ = new QPushButton(this);
   cancel_->setObjectName(QStringLiteral("CancelButton"));
+  // Assistive technology reads the kind's list as labelled by its heading.
+  type_heading_->setBuddy(type_);
   caption_label_->setBuddy(caption_);
   url_label_->setBuddy(url_);
   bitmap_label_->setBuddy(bitmap_);

@@ -1,0 +1,27 @@
+// The one list of scenarios that a front-end cannot run, each with the reason.
+#include <string>
+
+#include "acceptance/Scenario.h"
+
+namespace kgh::acceptance {
+namespace {
+
+struct NotRun {
+  const char* front_end;
+  const char* scenario;
+  const char* why;
+};
+
+constexpr NotRun kNotRun[] = {
+    {"", "", ""},  // none at present
+};
+
+}  // namespace
+
+std::string WhyNotRun(const std::string& front_end, const std::string& scenario) {
+  for (const NotRun& entry : kNotRun)
+    if (front_end == entry.front_end && scenario == entry.scenario) return entry.why;
+  return "";
+}
+
+}  // namespace kgh::acceptance

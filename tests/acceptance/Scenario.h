@@ -1,0 +1,27 @@
+#pragma once
+// How a scenario is written: SCENARIO(Group, Name) { ... } with `d`, the front-end's driver. It
+// runs on its own thread while the front-end's thread serves the dialogs, and is skipped on a
+// front-end that the list in NotRun.cpp says cannot run it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "acceptance/Driver.h"
+
+namespace kgh::acceptance {
+
+// Why the running front-end cannot run `scenario` ("Group.Name"), or "" when it can.
+std::string WhyNotRun(const std::string& front_end, const std::string& scenario);
+
+void RunScenario(const std::string& scenario, const std::function<void(Driver&)>& body);
+
+// Waits until `condition` holds, looking again and again for a while; false if it never did.
+bool Eventually(const std::function<bool()>& condition);
+
+}  // namespace kgh::acceptance
+
+#define SCENARIO(group, name)                                                                            \
+  static void group##_##name##_Scenario(::kgh::acceptance::Driver& d);                                   \
+  TEST(group, name) { ::kgh::acceptance::RunScenario(#group "." #name, group##_##name##_Scenario); }     \
+  static void group##_##name##_Scenario([[maybe_unused]] ::kgh::acceptance::Driver& d)

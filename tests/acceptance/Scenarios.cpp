@@ -1,0 +1,294 @@
+// The dialogs as a user meets them, the same on every front-end: what the user does, named as the
+// user sees it, then what assistive technology reads and what the file holds afterwards.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "acceptance/Scenario.h"
+#include "component/SetupOrvex.h"
+#include "support/TempDir.h"
+
+namespace kgh::acceptance {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+constexpr const char* kOptions = "Pallix Browser Options";
+constexpr const char* kButtonDialog = "Button properties";
+constexpr const char* kDomainDialog = "Enter domain";
+constexpr const char* kWizardPrefix = "Pallix Browser Configuration Wizard - ";
+const std::string kDots = "\xC2\xB7\xC2\xB7\xC2\xB7";  // the mark before a sub-entry's caption
+
+// A configuration file in a folder of its own, opened in the options dialog as a host opens it.
+class OpenConfiguration {
+ public:
+  OpenConfiguration(Driver& d, const std::string& bytes) : d_(d) {
+    WriteBytes(path, bytes);
+    d_.SetComponentFolder(KGH_COMPONENT_FOLDER);
+    d_.StartHostCall([file = path](SetupOrvex& component) {
+      component.SetupOrvexEx(nullptr, "C:\\web", file, "devbox:8080/");
+    });
+    EXPECT_TRUE(d_.WaitForWindow(kOptions));
+  }
+  // Waits for the dialog to close and the host's call to return.
+  void Closed() { EXPECT_TRUE(d_.WaitForHostCall()); }
+  std::string Bytes() const { return ReadBytes(path); }
+
+  TempDir dir;
+  std::string path = dir.File("Orvex.INI");
+
+ private:
+  Driver& d_;
+};
+
+std::string StartFile() { return ReadBytes(KGH_FIXTURES "/start-file.ini"); }
+
+std::string Lines(std::initializer_list<const char*> lines) {
+  std::string text;
+  for (const char* line : lines) text += std::string(line) + "\r\n";
+  return text;
+}
+
+// --- The options dialog ---------------------------------------------------------------------
+
+SCENARIO(OptionsDialog, TabsNameTheirPagesAndCtrlTabTurnsThem) {
+  OpenConfiguration file(d, StartFile());
+  const TabsState tabs = d.Tabs();
+  EXPECT_EQ(tabs.captions, (std::vector<std::string>{"General", "Allowed domains", "Toolbar buttons", "Other"}));
+  EXPECT_EQ(tabs.tool_tips, (std::vector<std::string>{"Setup general options", "Domains that are allowed with the Orvex",
+                                                      "Setup toolbar buttons", "Other options of the Orvex"}));
+  EXPECT_EQ(tabs.selected, 0);
+  EXPECT_TRUE(d.Control("Home page").visible);
+  d.Picture("options-general");
+  d.Press("Ctrl+Tab");
+  EXPECT_EQ(d.Tabs().selected, 1);
+  EXPECT_TRUE(d.Control("Add...").visible);
+  EXPECT_FALSE(d.Control("Home page").visible);
+  d.Press("Ctrl+Tab");
+  d.Press("Ctrl+Tab");
+  EXPECT_EQ(d.Tabs().selected, 3);
+  d.Press("Ctrl+Tab");
+  EXPECT_EQ(d.Tabs().selected, 0) << "from the last tab round to the first";
+  d.Press("Esc");
+  file.Closed();
+  EXPECT_EQ(file.Bytes(), StartFile()) << "Esc writes nothing";
+}
+
+SCENARIO(OptionsDialog, EveryPageLiesInsideTheTabStripAndClearOfTheButtons) {
+  OpenConfiguration file(d, StartFile());
+  for (const char* tab : {"General", "Allowed domains", "Toolbar buttons", "Other"}) {
+    d.ClickTab(tab);
+    const DialogLayout layout = d.OptionsLayout();
+    ASSERT_EQ(layout.pages.size(), 4u);
+    const auto page = static_cast<std::size_t>(d.Tabs().selected);
+    EXPECT_TRUE(layout.tab_display.Contains(layout.pages[page])) << tab;
+    ASSERT_FALSE(layout.page_controls[page].empty()) << tab;
+    for (const auto& [name, box] : layout.page_controls[page]) {
+      EXPECT_TRUE(layout.pages[page].Contains(box)) << tab << ": \"" << name << "\" runs out of its page";
+      for (const auto& [button, button_box] : layout.push_buttons)
+        EXPECT_FALSE(box.Overlaps(button_box)) << tab << ": \"" << name << "\" lies over " << button;
+    }
+    for (const auto& [button, button_box] : layout.push_buttons)
+      EXPECT_FALSE(layout.pages[page].Overlaps(button_box)) << tab << ": the page lies over " << button;
+  }
+  d.Picture("options-other");
+  d.Press("Esc");
+  file.Closed();
+}
+
+SCENARIO(OptionsDialog, AnAccessKeyOnTheOtherPageAndEnterWriteWhatEveryFrontEndWrites) {
+  OpenConfiguration file(d, StartFile());
+  d.Press("Ctrl+Tab");
+  d.Press("Ctrl+Tab");
+  d.Press("Ctrl+Tab");
+  EXPECT_TRUE(d.Control("Start maximized").checked);
+  d.Press("Alt+T");
+  EXPECT_FALSE(d.Control("Start maximized").checked);
+  d.Press("Enter");
+  file.Closed();
+  EXPECT_EQ(file.Bytes(), ReadBytes(KGH_FIXTURES "/start-file-maximized-off.ini"));
+}
+
+SCENARIO(OptionsDialog, HelpAndF1OpenThePageAboutWhatIsInFront) {
+  OpenConfiguration file(d, StartFile());
+  d.Press("F1");
+  d.ClickTab("Toolbar buttons");
+  d.Click("Help");
+  d.Click("Add");
+  ASSERT_TRUE(d.WaitForWindow(kButtonDialog));
+  d.Press("F1");
+  d.Press("Esc");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  EXPECT_EQ(d.HelpPagesOpened(),
+            (std::vector<std::string>{"options-general.html", "options-toolbar.html", "button-dialog.html"}));
+  d.Press("Esc");
+  file.Closed();
+}
+
+// --- Allowed domains and the domain dialog ---------------------------------------------------
+
+SCENARIO(DomainDialog, AnEntryTypedAndConfirmedIsListedAndSaved) {
+  OpenConfiguration file(d, StartFile());
+  d.ClickTab("Allowed domains");
+  d.Picture("options-domains");
+  d.Press("Alt+A");
+  ASSERT_TRUE(d.WaitForWindow(kDomainDialog));
+  EXPECT_EQ(d.ShownWindows().size(), 2u) << "the domain dialog stands over the options dialog";
+  d.Type("http://intranet.example");
+  d.Picture("domain-dialog");
+  d.Press("Enter");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  const ListState domains = d.List("Domains");
+  EXPECT_EQ(domains.rows.back(), "http://intranet.example");
+  d.Press("Enter");
+  file.Closed();
+  EXPECT_NE(file.Bytes().find("res:\r\nhttp://intranet.example\r\n"), std::string::npos);
+}
+
+// --- Toolbar buttons and the button dialog -------------------------------------------------
+
+SCENARIO(ButtonDialog, OpensOverTheOptionsDialogAndAddsTheSelectedRow) {
+  OpenConfiguration file(d, StartFile());
+  d.ClickTab("Toolbar buttons");
+  EXPECT_EQ(d.List("Custom buttons").selected, (std::vector<int>{0})) << "the first row, whole, at load";
+  d.Picture("options-toolbar");
+  d.Click("Add");
+  ASSERT_TRUE(d.WaitForWindow(kButtonDialog));
+  const Box options = d.WindowBox(kOptions), button = d.WindowBox(kButtonDialog);
+  EXPECT_LE(std::abs(options.CentreX() - button.CentreX()), 8) << "centred over the options dialog";
+  EXPECT_LE(std::abs(options.CentreY() - button.CentreY()), 8) << "centred over the options dialog";
+  d.Press("Alt+C");
+  EXPECT_EQ(d.FocusedControl(), "Caption:");
+  d.Type("Docs");
+  d.Press("Alt+D");
+  d.Type("docs.htm");
+  d.Picture("button-dialog");
+  d.Press("Enter");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  const ListState rows = d.List("Custom buttons");
+  ASSERT_EQ(rows.rows.size(), 12u);
+  EXPECT_EQ(rows.rows[11], "Docs");
+  EXPECT_EQ(rows.selected, (std::vector<int>{11})) << "the new row, whole";
+  d.Press("Enter");
+  file.Closed();
+  const std::string bytes = file.Bytes();
+  EXPECT_NE(bytes.find("Help=1\r\nUser1=docs.htm\r\n"), std::string::npos) << bytes;
+  EXPECT_NE(bytes.find(Lines({"[User1]", "Caption=Docs", "Bitmap="})), std::string::npos) << bytes;
+}
+
+SCENARIO(ButtonDialog, AnEmptyCaptionIsRefusedInAMessageBox) {
+  OpenConfiguration file(d, StartFile());
+  d.ClickTab("Toolbar buttons");
+  d.Click("Add");
+  ASSERT_TRUE(d.WaitForWindow(kButtonDialog));
+  EXPECT_EQ(d.FocusedControl(), "Type of the button");
+  d.Press("Enter");
+  ASSERT_TRUE(Eventually([&] { return d.MessageText() == "Please enter button's caption"; })) << d.MessageText();
+  EXPECT_EQ(d.ShownWindows().size(), 3u);
+  d.Press("Enter");
+  ASSERT_TRUE(d.WaitForWindow(kButtonDialog));
+  EXPECT_EQ(d.FocusedControl(), "Type of the button") << "the focus where it was";
+  d.Press("Esc");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  EXPECT_EQ(d.List("Custom buttons").rows.size(), 11u) << "Esc adds nothing";
+  d.Press("Esc");
+  file.Closed();
+  EXPECT_EQ(file.Bytes(), StartFile());
+}
+
+// A user button "Docs" with its sub-entry "Guide".
+std::string FileWithASubEntry() {
+  return Lines({"[Toolbar]", "Back=1", "User1=docs.htm", "[User1]", "Caption=Docs", "_Guide=guide.htm"});
+}
+
+SCENARIO(ButtonDialog, TheSubEntryMarkReadsAsDotsAndTypedMakesASubEntry) {
+  OpenConfiguration file(d, FileWithASubEntry());
+  d.ClickTab("Toolbar buttons");
+  EXPECT_EQ(d.List("Custom buttons").rows, (std::vector<std::string>{"Back", "Docs", kDots + "Guide"}));
+  d.ClickRow("Custom buttons", 2);
+  d.Click("Add");
+  ASSERT_TRUE(d.WaitForWindow(kButtonDialog));
+  d.Press("Alt+C");
+  d.Type(kDots + "FAQ");
+  EXPECT_EQ(d.Control("Caption:").value, kDots + "FAQ");
+  d.Press("Alt+D");
+  d.Type("faq.htm");
+  d.Press("Enter");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  EXPECT_EQ(d.List("Custom buttons").rows, (std::vector<std::string>{"Back", "Docs", kDots + "Guide", kDots + "FAQ"}));
+  d.Press("Enter");
+  file.Closed();
+  EXPECT_NE(file.Bytes().find(Lines({"[User1]", "Caption=Docs", "Bitmap=", "_Guide=guide.htm", "_FAQ=faq.htm"})),
+            std::string::npos)
+      << file.Bytes();
+}
+
+SCENARIO(ToolbarPage, DisabledArrowsStillShowTheirArrows) {
+  OpenConfiguration file(d, FileWithASubEntry());
+  d.ClickTab("Toolbar buttons");
+  d.ClickRow("Custom buttons", 0);
+  for (const char* arrow : {"Make top-level button", "Make sub-entry"}) {
+    EXPECT_FALSE(d.Control(arrow).enabled) << arrow << " on a standard button";
+    EXPECT_GT(d.ColoursShown(arrow), 1) << arrow << " shows no arrow";
+  }
+  d.ClickRow("Custom buttons", 1);
+  EXPECT_TRUE(d.Control("Make sub-entry").enabled);
+  EXPECT_EQ(d.List("Custom buttons").selected, (std::vector<int>{1}));
+  d.Click("Move up");
+  EXPECT_EQ(d.List("Custom buttons").rows, (std::vector<std::string>{"Docs", "Back", kDots + "Guide"}));
+  EXPECT_EQ(d.List("Custom buttons").selected, (std::vector<int>{0}));
+  d.Press("Esc");
+  file.Closed();
+  EXPECT_EQ(file.Bytes(), FileWithASubEntry());
+}
+
+// --- The wizard ------------------------------------------------------------------------------
+
+bool IsWizard(const std::string& title) { return title.rfind(kWizardPrefix, 0) == 0; }
+
+SCENARIO(Wizard, TheTitleFollowsTheStepsAndTheWizardStepsAsideForTheOptions) {
+  TempDir dir;
+  const std::string built = dir.File("Orvex.INI");
+  std::string answer = "(none)";
+  d.SetComponentFolder(KGH_COMPONENT_FOLDER);
+  d.StartHostCall([&answer](SetupOrvex& component) { answer = component.CreateNew(); });
+  ASSERT_TRUE(Eventually([&] { return IsWizard(d.ActiveWindow()); }));
+  const std::string introduction = d.ActiveWindow();
+  d.Picture("wizard-1-introduction");
+  d.Press("Enter");
+  ASSERT_TRUE(Eventually([&] { return d.ActiveWindow() != introduction; })) << "the title stays " << introduction;
+  const std::string step1 = d.ActiveWindow();
+  EXPECT_TRUE(IsWizard(step1)) << step1;
+  EXPECT_TRUE(d.Control("< Back").enabled);
+  d.Picture("wizard-2-step1");
+  d.Press("Alt+B");
+  EXPECT_TRUE(Eventually([&] { return d.ActiveWindow() == introduction; })) << d.ActiveWindow();
+  d.Press("Enter");
+  ASSERT_TRUE(Eventually([&] { return d.ActiveWindow() == step1; }));
+  d.Click("Create empty configuration");
+  ASSERT_TRUE(Eventually([&] { return !IsWizard(d.ActiveWindow()) && !d.ActiveWindow().empty(); }));
+  d.Type(built);
+  d.Press("Enter");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  EXPECT_EQ(d.ShownWindows(), (std::vector<std::string>{kOptions})) << "the wizard is out of sight";
+  d.Press("Enter");
+  EXPECT_TRUE(d.WaitForHostCall());
+  EXPECT_EQ(answer, built);
+  const std::string bytes = ReadBytes(built);
+  EXPECT_NE(bytes.find("[PrivateData]\r\n"), std::string::npos) << "the options dialog saved the new file";
+}
+
+SCENARIO(Wizard, EscLeavesWithoutBuilding) {
+  std::string answer = "(none)";
+  d.StartHostCall([&answer](SetupOrvex& component) { answer = component.CreateNew(); });
+  ASSERT_TRUE(Eventually([&] { return IsWizard(d.ActiveWindow()); }));
+  d.Press("Esc");
+  EXPECT_TRUE(d.WaitForHostCall());
+  EXPECT_EQ(answer, "");
+  EXPECT_TRUE(d.ShownWindows().empty());
+}
+
+}  // namespace
+}  // namespace kgh::acceptance
