@@ -3,7 +3,7 @@
 // ".html") on its window; the help service reads the name off the window the user is in.
 #include <QString>
 
-#include <array>
+#include "forms/HelpPages.h"
 
 class QWidget;
 
@@ -14,11 +14,9 @@ void SetHelpTopic(QWidget& window, const char* page);
 // The page of the modal dialog in front, else of the active window; "index" when neither names one.
 QString HelpTopicInFront();
 
-// The options dialog's pages, in the order of its tabs.
-inline constexpr std::array<const char*, 4> kOptionsPageTopics = {"options-general", "options-domains", "options-toolbar",
-                                                     "options-other"};
-inline constexpr const char* kButtonDialogTopic = "button-dialog";
-inline constexpr const char* kDomainDialogTopic = "domain-dialog";
-inline constexpr const char* kIndexTopic = "index";
+using forms::kButtonDialogTopic;
+using forms::kDomainDialogTopic;
+using forms::kIndexTopic;
+using forms::kOptionsPageTopics;
 
 }  // namespace kgh::qt

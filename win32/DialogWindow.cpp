@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/AnsiText.h"
+#include "platform/win32/Win32Help.h"
 
 namespace kgh::native {
 namespace {
@@ -12,7 +14,7 @@ namespace {
 // An empty dialog template: the caption, the size in dialog units and the dialog font.
 std::vector<WORD> TemplateFor(const std::string& caption, int width, int height) {
   std::vector<WORD> words;
-  const DWORD style = DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
   words.push_back(LOWORD(style));
   words.push_back(HIWORD(style));
   words.push_back(0);  // extended style
@@ -78,21 +80,44 @@ void UnregisterPageClass() {
 
 }  // namespace
 
-std::string WindowText(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-DialogWindow::DialogWindow(std::string caption, int width_units, int height_units)
+DialogWindow::DialogWindow(const std::string& caption, int width_units, int height_units)
     : dispatch_([this] { Redraw(); }),
-      caption_(std::move(caption)),
+      caption_(caption),
       width_units_(width_units),
       height_units_(height_units) {}
 
 DialogWindow::~DialogWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
-  for (const HBITMAP picture : pictures_) DeleteObject(picture);
+  for (const HICON picture : pictures_) DestroyIcon(picture);
+}
+
+void DialogWindow::EndModal() {
+  running_ = false;
+  if (window_ == nullptr) return;
+  // The owner first, so that it, not some other window, becomes active when this one goes.
+  if (owner_ != nullptr) EnableWindow(owner_, TRUE);
+  ShowWindow(window_, SW_HIDE);
+}
+
+void DialogWindow::SetHelpTopic(const char* page) {
+  help_topic_ = page;
+  if (window_ != nullptr) win32::SetHelpTopic(window_, page);
+}
+
+// Over the owner's middle, kept on the owner's screen; in the middle of the screen without one.
+void DialogWindow::CentreOverOwner() {
+  RECT own{};
+  GetWindowRect(window_, &own);
+  const int width = own.right - own.left, height = own.bottom - own.top;
+  MONITORINFO screen{sizeof screen, {}, {}, 0};
+  GetMonitorInfoA(MonitorFromWindow(owner_ != nullptr ? owner_ : window_, MONITOR_DEFAULTTOPRIMARY), &screen);
+  RECT over = screen.rcWork;
+  if (owner_ != nullptr) GetWindowRect(owner_, &over);
+  int left = over.left + (over.right - over.left - width) / 2;
+  int top = over.top + (over.bottom - over.top - height) / 2;
+  left = std::max(static_cast<int>(screen.rcWork.left), std::min(left, static_cast<int>(screen.rcWork.right) - width));
+  top = std::max(static_cast<int>(screen.rcWork.top), std::min(top, static_cast<int>(screen.rcWork.bottom) - height));
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DialogWindow::RunModal() {
@@ -100,6 +125,7 @@ void DialogWindow::RunModal() {
   InitCommonControlsEx(&common);
   RegisterPageClass();
   const HWND owner = GetActiveWindow();
+  owner_ = owner;
   const std::vector<WORD> words = TemplateFor(caption_, width_units_, height_units_);
   window_ = CreateDialogIndirectParamA(ThisModule(), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), owner,
                                        Procedure, reinterpret_cast<LPARAM>(this));
@@ -107,14 +133,19 @@ void DialogWindow::RunModal() {
     UnregisterPageClass();
     return;
   }
+  CentreOverOwner();
   if (owner != nullptr) EnableWindow(owner, FALSE);
   ShowWindow(window_, SW_SHOW);
   running_ = true;
   MSG message{};
   while (running_ && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_KEYDOWN && (message.hwnd == window_ || IsChild(window_, message.hwnd)) &&
-        OnKeyDown(message))
-      continue;
+    if (message.message == WM_KEYDOWN && (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
+      if (message.wParam == VK_F1 && help_key_) {
+        dispatch_(help_key_);
+        continue;
+      }
+      if (OnKeyDown(message)) continue;
+    }
     if (IsDialogMessageA(window_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
@@ -123,6 +154,7 @@ void DialogWindow::RunModal() {
   if (owner != nullptr) EnableWindow(owner, TRUE);
   DestroyWindow(window_);
   window_ = nullptr;
+  owner_ = nullptr;
   UnregisterPageClass();
   if (owner != nullptr) SetActiveWindow(owner);
 }
@@ -166,10 +198,17 @@ HWND DialogWindow::Add(const char* window_class, const std::string& text, DWORD 
 
 
 HWND DialogWindow::AddPage(RECT units) {
-  const HWND previous = container_;
-  container_ = nullptr;
-  const HWND page = Add(kPageClass, "", WS_CLIPSIBLINGS, units, WS_EX_CONTROLPARENT);
-  container_ = previous;
+  RECT pixels{units.left, units.top, units.left + units.right, units.top + units.bottom};
+  MapDialogRect(window_, &pixels);
+  return AddPageAt(pixels);
+}
+
+HWND DialogWindow::AddPageAt(RECT pixels) {
+  const HWND page = CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                                    pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+                                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id_++)), ThisModule(),
+                                    nullptr);
+  SendMessageA(page, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return page;
 }
 
@@ -188,46 +227,62 @@ PushButton DialogWindow::AddButton(RECT units, bool default_button) {
 
 namespace {
 
-// A 16-pixel picture drawn in the button's colours: a folder, or a solid arrow.
-HBITMAP GlyphBitmap(Glyph glyph) {
-  constexpr int kSize = 16;
-  const HDC screen = GetDC(nullptr);
-  const HDC canvas = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
-  const HGDIOBJ previous_bitmap = SelectObject(canvas, bitmap);
-  RECT area{0, 0, kSize, kSize};
-  FillRect(canvas, &area, GetSysColorBrush(COLOR_BTNFACE));
-  const HBRUSH ink = glyph == Glyph::OpenFolder ? CreateSolidBrush(RGB(236, 196, 84)) : nullptr;
-  const HGDIOBJ previous_brush = SelectObject(canvas, ink != nullptr ? ink : GetSysColorBrush(COLOR_BTNTEXT));
-  const HGDIOBJ previous_pen = SelectObject(canvas, GetStockObject(glyph == Glyph::OpenFolder ? BLACK_PEN : NULL_PEN));
-  POINT shape[6];
-  int corners = 3;
+// The outline of a 16-pixel picture: a folder, or a solid arrow.
+std::vector<POINT> GlyphShape(Glyph glyph) {
   switch (glyph) {
-    case Glyph::OpenFolder:
-      shape[0] = {1, 4}, shape[1] = {6, 4}, shape[2] = {7, 5}, shape[3] = {14, 5}, shape[4] = {14, 13}, shape[5] = {1, 13};
-      corners = 6;
-      break;
-    case Glyph::ArrowUp: shape[0] = {8, 3}, shape[1] = {14, 11}, shape[2] = {2, 11}; break;
-    case Glyph::ArrowDown: shape[0] = {2, 5}, shape[1] = {14, 5}, shape[2] = {8, 13}; break;
-    case Glyph::ArrowLeft: shape[0] = {4, 8}, shape[1] = {12, 2}, shape[2] = {12, 14}; break;
-    case Glyph::ArrowRight: shape[0] = {4, 2}, shape[1] = {12, 8}, shape[2] = {4, 14}; break;
+    case Glyph::OpenFolder: return {{1, 4}, {6, 4}, {7, 5}, {14, 5}, {14, 13}, {1, 13}};
+    case Glyph::ArrowUp: return {{8, 3}, {14, 11}, {2, 11}};
+    case Glyph::ArrowDown: return {{2, 5}, {14, 5}, {8, 13}};
+    case Glyph::ArrowLeft: return {{4, 8}, {12, 2}, {12, 14}};
+    case Glyph::ArrowRight: return {{4, 2}, {12, 8}, {4, 14}};
   }
-  Polygon(canvas, shape, corners);
+  return {};
+}
+
+// Fills `shape` on a 16-pixel bitmap over `background`, with `ink` and an outline of `pen`.
+void Paint(HDC canvas, HBITMAP bitmap, int background, HBRUSH ink, int pen, const std::vector<POINT>& shape) {
+  const HGDIOBJ previous_bitmap = SelectObject(canvas, bitmap);
+  RECT area{0, 0, 16, 16};
+  FillRect(canvas, &area, static_cast<HBRUSH>(GetStockObject(background)));
+  const HGDIOBJ previous_brush = SelectObject(canvas, ink);
+  const HGDIOBJ previous_pen = SelectObject(canvas, GetStockObject(pen));
+  Polygon(canvas, shape.data(), static_cast<int>(shape.size()));
   SelectObject(canvas, previous_pen);
   SelectObject(canvas, previous_brush);
-  if (ink != nullptr) DeleteObject(ink);
   SelectObject(canvas, previous_bitmap);
+}
+
+// The picture as an icon: its mask keeps the button's face around the shape, and tells the
+// system which pixels to grey while the button is disabled.
+HICON GlyphIcon(Glyph glyph) {
+  constexpr int kSize = 16;
+  const std::vector<POINT> shape = GlyphShape(glyph);
+  const bool folder = glyph == Glyph::OpenFolder;
+  const HDC screen = GetDC(nullptr);
+  const HDC canvas = CreateCompatibleDC(screen);
+  const HBITMAP colour = CreateCompatibleBitmap(screen, kSize, kSize);
+  const HBITMAP mask = CreateBitmap(kSize, kSize, 1, 1, nullptr);
+  const HBRUSH ink = CreateSolidBrush(folder ? RGB(236, 196, 84) : GetSysColor(COLOR_BTNTEXT));
+  // Colour: the shape over black, which leaves the face as it is; mask: black where the shape is.
+  Paint(canvas, colour, BLACK_BRUSH, ink, folder ? BLACK_PEN : NULL_PEN, shape);
+  Paint(canvas, mask, WHITE_BRUSH, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), folder ? BLACK_PEN : NULL_PEN,
+        shape);
+  ICONINFO parts{TRUE, 0, 0, mask, colour};
+  const HICON icon = CreateIconIndirect(&parts);
+  DeleteObject(ink);
+  DeleteObject(mask);
+  DeleteObject(colour);
   DeleteDC(canvas);
   ReleaseDC(nullptr, screen);
-  return bitmap;
+  return icon;
 }
 
 }  // namespace
 
 PushButton DialogWindow::AddPictureButton(const char* accessible_name, Glyph glyph, RECT units) {
-  const HWND button = Add("BUTTON", accessible_name, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, units);
-  pictures_.push_back(GlyphBitmap(glyph));
-  SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_.back()));
+  const HWND button = Add("BUTTON", accessible_name, WS_TABSTOP | BS_PUSHBUTTON | BS_ICON, units);
+  pictures_.push_back(GlyphIcon(glyph));
+  SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(pictures_.back()));
   return {button};
 }
 
@@ -259,9 +314,19 @@ void DialogWindow::OnNotify(HWND control, UINT code, std::function<void(const NM
 }
 
 void DialogWindow::Redraw() {
+  const HWND focus = GetFocus();
   DrawText(window_, caption_);
   controls_.RenderAll();
   Render();
+  // A control that has just been disabled or hidden (the system then takes the focus away) hands
+  // the keyboard on to the next one, as Tab would: a dialog with no focus ignores Enter.
+  // Before the dialog is shown every control counts as hidden; the dialog manager places the
+  // focus itself then.
+  if (focus == nullptr || !IsChild(window_, focus) || !IsWindowVisible(window_)) return;
+  const HWND now = GetFocus();
+  if (now != nullptr && IsWindowEnabled(now) && IsWindowVisible(now)) return;
+  if (const HWND next = GetNextDlgTabItem(window_, focus, FALSE); next != nullptr)
+    SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
 }
 
 INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -270,6 +335,7 @@ INT_PTR CALLBACK DialogWindow::Procedure(HWND window, UINT message, WPARAM wpara
     auto* self = reinterpret_cast<DialogWindow*>(lparam);
     self->window_ = window;
     self->font_ = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    if (self->help_topic_ != nullptr) win32::SetHelpTopic(window, self->help_topic_);
     self->Build();
     self->dispatch_.Render();
     return TRUE;

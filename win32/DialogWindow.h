@@ -20,16 +20,24 @@ enum class Glyph { OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight };
 
 class DialogWindow {
  public:
-  DialogWindow(std::string caption, int width_units, int height_units);
+  // `caption` is the form's own, which its handlers may change: the title follows it.
+  DialogWindow(const std::string& caption, int width_units, int height_units);
   virtual ~DialogWindow();
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
 
-  // Shows the dialog and returns once EndModal was called. The window of the calling thread that
-  // is active when it opens is disabled meanwhile, as the dialog's owner.
+  // Shows the dialog centred over its owner and returns once EndModal was called. The window of
+  // the calling thread that is active when it opens is its owner, disabled meanwhile.
   void RunModal();
-  void EndModal() { running_ = false; }
+  // Hides the dialog at once and gives the owner back its input; RunModal returns when the
+  // handler that called this has.
+  void EndModal();
   HWND window() const { return window_; }
+
+  // What F1 does in this dialog; nothing when not set.
+  void OnHelpKey(std::function<void()> handler) { help_key_ = std::move(handler); }
+  // The help page that belongs to this dialog (a file name without ".html").
+  void SetHelpTopic(const char* page);
 
   // The input focus to `control`'s window; false when it has none, or it is hidden or disabled.
   bool SetFocus(const forms::Control& control);
@@ -47,6 +55,8 @@ class DialogWindow {
   // A page: a child window that holds controls and passes their notifications to the dialog;
   // Tab moves into it. Controls made after PlaceInto(page) go onto it, placed relative to it.
   HWND AddPage(RECT units);
+  // A page placed in pixels of the dialog's client area.
+  HWND AddPageAt(RECT pixels);
   void PlaceInto(HWND container) { container_ = container; }
 
   // A rectangle given in twips, as forms are designed, in dialog units.
@@ -61,7 +71,8 @@ class DialogWindow {
   GroupBox AddFrame(RECT units);
   PushButton AddButton(RECT units, bool default_button = false);
   // A button with a picture instead of a caption; `accessible_name` stays its window text, which
-  // the picture hides, so that assistive technology still names it.
+  // the picture hides, so that assistive technology still names it. The picture is greyed, not
+  // blotted out, while the button is disabled.
   PushButton AddPictureButton(const char* accessible_name, Glyph glyph, RECT units);
   CheckButton AddCheckBox(RECT units);
   EditBox AddEditBox(RECT units);
@@ -80,21 +91,22 @@ class DialogWindow {
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void Redraw();
+  void CentreOverOwner();
 
-  std::string caption_;
+  const std::string& caption_;
   int width_units_;
   int height_units_;
   HWND window_ = nullptr;
+  HWND owner_ = nullptr;
+  std::function<void()> help_key_;
+  const char* help_topic_ = nullptr;
   HWND container_ = nullptr;  // where Add puts controls; the dialog itself when null
   HFONT font_ = nullptr;
   bool running_ = false;
   int next_id_ = 100;
   std::map<std::pair<int, WORD>, std::function<void()>> commands_;
   std::map<std::pair<HWND, UINT>, std::function<void(const NMHDR&)>> notifications_;
-  std::vector<HBITMAP> pictures_;  // of the picture buttons, deleted with the window
+  std::vector<HICON> pictures_;  // of the picture buttons, destroyed with the window
 };
-
-// A window's text, in the system's code page.
-std::string WindowText(HWND window);
 
 }  // namespace kgh::native

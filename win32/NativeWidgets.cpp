@@ -2,13 +2,30 @@
 
 #include <string>
 
+#include "config/ConfigFormat.h"
+#include "platform/win32/AnsiText.h"
+
 namespace kgh::native {
+
+// The sub-entry mark is the one text of the forms that is not in the system's code page.
+constexpr std::wstring_view kShownSubEntryMark = L"\u00B7\u00B7\u00B7";
+
+std::wstring ScreenText(const std::string& text) {
+  if (!HasSubEntryMark(text)) return win32::FromAnsi(text);
+  return std::wstring(kShownSubEntryMark) + win32::FromAnsi(WithoutSubEntryMark(text));
+}
+
+std::string FormText(std::wstring_view text) {
+  if (text.substr(0, kShownSubEntryMark.size()) != kShownSubEntryMark) return win32::ToAnsi(text);
+  return std::string(kSubEntryMark) + win32::ToAnsi(text.substr(kShownSubEntryMark.size()));
+}
+
 namespace {
 
 std::string TextOf(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-  return text;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return FormText(text);
 }
 
 std::string ItemText(HWND window, UINT length_message, UINT text_message, WPARAM index) {
@@ -29,8 +46,10 @@ void DrawControl(HWND window, const forms::Control& control) {
 }
 
 void DrawText(HWND window, const std::string& text) {
-  if (TextOf(window) != text) SetWindowTextA(window, text.c_str());
+  if (TextOf(window) != text) SetWindowTextW(window, ScreenText(text).c_str());
 }
+
+std::string WindowText(HWND window) { return TextOf(window); }
 
 namespace {
 constexpr const char* kGrayTextProperty = "KelmarGUIHelperGrayText";
@@ -59,7 +78,7 @@ void Draw(GroupBox widget, const forms::Frame& frame) {
 void Draw(PushButton widget, const forms::CommandButton& button) {
   DrawControl(widget.window, button);
   // A picture button keeps the name its view gave it as its text, for assistive technology.
-  const bool picture = (GetWindowLongPtrA(widget.window, GWL_STYLE) & BS_BITMAP) != 0;
+  const bool picture = (GetWindowLongPtrA(widget.window, GWL_STYLE) & (BS_BITMAP | BS_ICON)) != 0;
   if (!(picture && button.caption.empty())) DrawText(widget.window, button.caption);
 }
 

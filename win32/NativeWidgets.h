@@ -4,6 +4,9 @@
 // control is bound to the wrong kind of window does not build.
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "forms/BoundControls.h"
 #include "forms/Controls.h"
 
@@ -18,6 +21,13 @@ struct ComboBox { HWND window = nullptr; };     // editable or a drop-down list
 struct ListBox { HWND window = nullptr; };
 struct ReportView { HWND window = nullptr; };   // a list view in report form
 struct AnyWindow { HWND window = nullptr; };    // a plain control: a picture, a panel
+
+// Texts between the forms and the windows: the forms keep them in the system's code page, with
+// the sub-entry mark as its own bytes; windows show the mark as three middle dots.
+std::wstring ScreenText(const std::string& text);
+std::string FormText(std::wstring_view text);
+// A window's text as the form keeps it.
+std::string WindowText(HWND window);
 
 // Drawing: each copies the control's state onto its window where it differs.
 void DrawControl(HWND window, const forms::Control& control);

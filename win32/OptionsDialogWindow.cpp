@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
+#include "forms/HelpPages.h"
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
 #include "win32/ButtonDialogWindow.h"
@@ -10,24 +13,51 @@
 namespace kgh::native {
 namespace {
 
-constexpr RECT kPageArea{10, 22, 266, 184};  // inside the tab strip
+constexpr RECT kTabStrip{4, 4, 278, 190};  // in dialog units: left, top, width, height
 
-std::string RowText(HWND list, int row, int column) {
-  char buffer[1024] = {};
-  LVITEMA item{};
+std::wstring RowText(HWND list, int row, int column) {
+  wchar_t buffer[1024] = {};
+  LVITEMW item{};
   item.iSubItem = column;
   item.pszText = buffer;
-  item.cchTextMax = sizeof buffer;
-  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  item.cchTextMax = static_cast<int>(std::size(buffer));
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   return buffer;
 }
 
 void SetRowText(HWND list, int row, int column, const std::string& text) {
-  if (RowText(list, row, column) == text) return;
-  LVITEMA item{};
+  std::wstring shown = ScreenText(text);
+  if (RowText(list, row, column) == shown) return;
+  LVITEMW item{};
   item.iSubItem = column;
-  item.pszText = const_cast<char*>(text.c_str());
-  SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  item.pszText = shown.data();
+  SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+// The area of the strip that its pages fill, in pixels of the dialog.
+RECT DisplayArea(HWND tabs) {
+  RECT area{};
+  GetClientRect(tabs, &area);
+  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  MapWindowPoints(tabs, GetParent(tabs), reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
+// Each tab's tip, as its own tool of the strip's tool-tip window.
+void SetTabTips(HWND tabs, const std::vector<forms::Tab>& tab_texts) {
+  const auto tips = reinterpret_cast<HWND>(SendMessageA(tabs, TCM_GETTOOLTIPS, 0, 0));
+  if (tips == nullptr) return;
+  for (std::size_t i = 0; i < tab_texts.size(); ++i) {
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = tabs;
+    tool.uId = i;
+    SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tabs, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+    tool.uFlags = TTF_SUBCLASS;
+    tool.lpszText = const_cast<char*>(tab_texts[i].tool_tip.c_str());
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 }  // namespace
@@ -44,20 +74,23 @@ OptionsDialogWindow::~OptionsDialogWindow() {
 }
 
 void OptionsDialogWindow::Build() {
-  tabs_ = Add(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, {4, 4, 278, 190});
+  tabs_ = Add(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, kTabStrip);
   for (std::size_t i = 0; i < form_.tbsOptions.tabs.size(); ++i) {
     TCITEMA tab{};
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<char*>(form_.tbsOptions.tabs[i].caption.c_str());
     SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
   }
+  SetTabTips(tabs_, form_.tbsOptions.tabs);
   controls_.Bind(form_.tbsOptions, tabs_);
   OnNotify(tabs_, TCN_SELCHANGE, [this](const NMHDR&) {
     form_.tbsOptions.selected = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
     form_.tbsOptions_Click();
   });
+  // The pages fill the strip's display area exactly: its border and the buttons below stay clear.
+  const RECT page_area = DisplayArea(tabs_);
   for (std::size_t i = 0; i < pages_.size(); ++i) {
-    pages_[i] = AddPage(kPageArea);
+    pages_[i] = AddPageAt(page_area);
     controls_.Bind(form_.picOptions[i], pages_[i]);
   }
   BuildGeneralPage(pages_[frmOrvexOptions::kGeneralPage]);
@@ -72,9 +105,13 @@ void OptionsDialogWindow::Build() {
   On(ok.window, BN_CLICKED, [this] { form_.cmdOK_Click(); });
   On(cancel.window, BN_CLICKED, [this] { form_.cmdCancel_Click(); });
   On(help.window, BN_CLICKED, [this] { form_.cmdHelp_Click(); });
+  OnHelpKey([this] { form_.cmdHelp_Click(); });
   // The tab strip paints its whole face: the pages must lie above it. This also makes it the
   // last stop of Tab; Ctrl+Tab switches pages from anywhere.
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // The dialog opens with the keyboard on the tab strip, so that Enter means OK, not a button of
+  // the first page; once the dialog manager has placed the focus on its own.
+  PostMessageA(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabs_), TRUE);
 }
 
 void OptionsDialogWindow::BindTextBox(EditBox box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)()) {
@@ -199,6 +236,7 @@ void OptionsDialogWindow::Render() {
   if (SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) != selected) SendMessageA(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     const forms::Page& page = form_.picOptions[i];
+    if (page.visible) SetHelpTopic(forms::kOptionsPageTopics[i]);
     ShowWindow(pages_[i], page.visible ? SW_SHOWNA : SW_HIDE);
     EnableWindow(pages_[i], page.enabled ? TRUE : FALSE);
     // The dialog manager looks for Tab stops and access keys only inside pages marked as holding
@@ -258,18 +296,23 @@ bool OptionsDialogWindow::OnKeyDown(const MSG& message) {
   return form_.tbsOptions.selected != before;
 }
 
-void OptionsDialogWindow::ShowModal(dlgButton& dialog) {
-  ButtonDialogWindow window(dialog);
+// F1 over an entry dialog asks for help as over this one: the page of the dialog in front.
+void OptionsDialogWindow::RunEntryDialog(DialogWindow& window, const char* help_topic) {
+  window.SetHelpTopic(help_topic);
+  window.OnHelpKey([this] { form_.cmdHelp_Click(); });
   nested_ = &window;
   window.RunModal();
   nested_ = nullptr;
 }
 
+void OptionsDialogWindow::ShowModal(dlgButton& dialog) {
+  ButtonDialogWindow window(dialog);
+  RunEntryDialog(window, forms::kButtonDialogTopic);
+}
+
 void OptionsDialogWindow::ShowModal(dlgDomain& dialog) {
   DomainDialogWindow window(dialog);
-  nested_ = &window;
-  window.RunModal();
-  nested_ = nullptr;
+  RunEntryDialog(window, forms::kDomainDialogTopic);
 }
 
 bool OptionsDialogWindow::SetFocus(const forms::Control& control) {

@@ -33,6 +33,7 @@ class OptionsDialogWindow final : public DialogWindow, public OptionsDialogHost 
   void Render() override;
   void RenderRows();
   void OnCancel() override;
+  void RunEntryDialog(DialogWindow& window, const char* help_topic);
   bool OnKeyDown(const MSG& message) override;
 
   frmOrvexOptions& form_;

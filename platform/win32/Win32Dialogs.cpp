@@ -3,8 +3,6 @@
 #include <windows.h>
 
 #include <commdlg.h>
-#include <htmlhelp.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <string>
@@ -62,20 +60,5 @@ std::string Win32FolderBrowser::BrowseForFolder(const std::string& title, const 
   return found ? TrimAtNull(path) : std::string();
 }
 
-bool Win32Help::ShowHtmlHelp(const std::string& path) {
-  // A missing help engine cannot even be called; whatever it answers otherwise counts as shown.
-  // From the system folder only: never a file of that name beside the host's program.
-  HMODULE engine = LoadLibraryExA("hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (engine == nullptr) return false;
-  using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-  const auto help = reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(engine, "HtmlHelpA")));
-  if (help == nullptr) return false;
-  help(GetActiveWindow(), path.c_str(), HH_DISPLAY_TOPIC, 0);
-  return true;
-}
-
-void Win32Help::ShellOpen(const std::string& path) {
-  ShellExecuteA(GetActiveWindow(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
 
 }  // namespace kgh::win32

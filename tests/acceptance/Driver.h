@@ -84,6 +84,8 @@ class Driver {
   virtual std::string ActiveWindow() = 0;
   virtual bool WaitForWindow(const std::string& title) = 0;
   virtual Box WindowBox(const std::string& title) = 0;
+  // Moves the window in front by that many pixels, as dragging its title bar does.
+  virtual void DragWindow(int right, int down) = 0;
 
   // The user's actions, in the window with the keyboard. Keys are written "Enter", "Esc", "Tab",
   // "Shift+Tab", "Ctrl+Tab", "Alt+A", "F1", "Down", "Space", "Home"; Type types text.
@@ -102,7 +104,8 @@ class Driver {
   // A message box's text, when the window with the keyboard is one.
   virtual std::string MessageText() = 0;
   virtual DialogLayout OptionsLayout() = 0;
-  // How many colours the control of that name shows on screen: a picture is more than one.
+  // How many colours the middle half of the control of that name shows on screen: where a
+  // button's picture is, inside its border. A picture is more than one.
   virtual int ColoursShown(const std::string& name) = 0;
 
   // The help pages opened so far, by file name ("options-general.html").

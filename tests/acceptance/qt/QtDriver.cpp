@@ -163,6 +163,12 @@ class QtDriver final : public Driver {
     });
   }
 
+  void DragWindow(int right, int down) override {
+    Act([right, down] {
+      if (QWidget* window = InFront()) window->move(window->pos() + QPoint(right, down));
+    });
+  }
+
   void Press(const std::string& keys) override {
     const auto [key, modifiers] = ParseKeys(keys);
     Act([key, modifiers] {
@@ -312,8 +318,8 @@ class QtDriver final : public Driver {
       if (widget == nullptr) return 0;
       const QImage image = widget->grab().toImage();
       QSet<QRgb> colours;
-      for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+      for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+        for (int x = image.width() / 4; x < image.width() * 3 / 4; ++x) colours.insert(image.pixel(x, y));
       return static_cast<int>(colours.size());
     });
   }
