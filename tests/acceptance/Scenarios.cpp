@@ -112,6 +112,19 @@ SCENARIO(OptionsDialog, AnAccessKeyOnTheOtherPageAndEnterWriteWhatEveryFrontEndW
   EXPECT_EQ(file.Bytes(), ReadBytes(KGH_FIXTURES "/start-file-maximized-off.ini"));
 }
 
+SCENARIO(OptionsDialog, AHomePageTypedOverTheSelectionIsWritten) {
+  OpenConfiguration file(d, StartFile());
+  d.Press("Alt+H");
+  EXPECT_EQ(d.FocusedControl(), "Home page");
+  d.Type("index.htm");
+  EXPECT_EQ(d.Control("Home page").value, "index.htm") << "the old address was selected on entry";
+  d.Press("Enter");
+  file.Closed();
+  std::string expected = StartFile();
+  expected.replace(expected.find("Homepage=start.htm"), 18, "Homepage=index.htm");
+  EXPECT_EQ(file.Bytes().substr(0, expected.find("[Toolbar]")), expected.substr(0, expected.find("[Toolbar]")));
+}
+
 SCENARIO(OptionsDialog, HelpAndF1OpenThePageAboutWhatIsInFront) {
   OpenConfiguration file(d, StartFile());
   d.Press("F1");
@@ -247,6 +260,26 @@ SCENARIO(ToolbarPage, DisabledArrowsStillShowTheirArrows) {
   EXPECT_EQ(file.Bytes(), FileWithASubEntry());
 }
 
+SCENARIO(ToolbarPage, RemovingAButtonAsksFirst) {
+  OpenConfiguration file(d, FileWithASubEntry());
+  d.ClickTab("Toolbar buttons");
+  d.ClickRow("Custom buttons", 1);
+  d.Click("Remove");
+  ASSERT_TRUE(Eventually([&] { return d.MessageText() == "Are you sure you want to remove 'Docs'?"; }))
+      << d.MessageText();
+  d.Press("Esc");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  EXPECT_EQ(d.List("Custom buttons").rows.size(), 3u) << "Esc answers no";
+  d.Click("Remove");
+  ASSERT_TRUE(Eventually([&] { return !d.MessageText().empty(); }));
+  d.Press("Enter");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  EXPECT_EQ(d.List("Custom buttons").rows, (std::vector<std::string>{"Back", kDots + "Guide"})) << "the row alone";
+  d.Press("Enter");
+  file.Closed();
+  EXPECT_EQ(file.Bytes().find("Caption=Docs"), std::string::npos) << file.Bytes();
+}
+
 // --- The wizard ------------------------------------------------------------------------------
 
 bool IsWizard(const std::string& title) { return title.rfind(kWizardPrefix, 0) == 0; }
@@ -270,6 +303,16 @@ SCENARIO(Wizard, TheTitleFollowsTheStepsAndTheWizardStepsAsideForTheOptions) {
   d.Press("Alt+B");
   EXPECT_TRUE(Eventually([&] { return d.ActiveWindow() == introduction; })) << d.ActiveWindow();
   d.Press("Enter");
+  ASSERT_TRUE(Eventually([&] { return d.ActiveWindow() == step1; }));
+  d.Press("Alt+N");
+  ASSERT_TRUE(Eventually([&] { return d.ActiveWindow() != step1; }));
+  EXPECT_TRUE(IsWizard(d.ActiveWindow())) << d.ActiveWindow();
+  d.Picture("wizard-3-step2");
+  d.Press("Alt+N");
+  ASSERT_TRUE(Eventually([&] { return !d.Control("Next >").enabled; })) << "the last step";
+  d.Picture("wizard-4-finished");
+  d.Press("Alt+B");
+  d.Press("Alt+B");
   ASSERT_TRUE(Eventually([&] { return d.ActiveWindow() == step1; }));
   d.Click("Create empty configuration");
   ASSERT_TRUE(Eventually([&] { return !IsWizard(d.ActiveWindow()) && !d.ActiveWindow().empty(); }));

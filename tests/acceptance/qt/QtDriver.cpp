@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
 #include <future>
 #include <mutex>
@@ -97,16 +98,18 @@ class QtDriver final : public Driver {
     QEventLoop loop;
     std::thread runner([&] {
       scenario();
+      // A dialog the scenario left open is closed, so that the next one starts afresh.
+      EXPECT_FALSE(call_running_) << "the scenario left the host's call running";
+      for (int tries = 0; call_running_ && tries < 100; ++tries) {
+        QMetaObject::invokeMethod(qApp, [] {
+          if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      }
       QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     loop.exec();
     runner.join();
-    // A dialog the scenario left open is closed, so that the next one starts afresh.
-    for (int tries = 0; call_running_ && tries < 20; ++tries) {
-      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-      QTest::qWait(50);
-    }
-    EXPECT_FALSE(call_running_) << "the scenario left the host's call running";
   }
 
   void StartHostCall(std::function<void(SetupOrvex&)> call) override {
@@ -365,26 +368,26 @@ class QtDriver final : public Driver {
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
   }
 
-  // The control of that name in the window in front: an interactive one before a label.
+  // The control of that name in the window in front: a shown one before a hidden one (another
+  // page may have its namesake), one that takes input before a label.
   static QAccessibleInterface* FindAccessible(const std::string& name) {
     QWidget* window = InFront();
     if (window == nullptr) return nullptr;
-    QAccessibleInterface* label = nullptr;
-    QAccessibleInterface* found = FindIn(QAccessible::queryAccessibleInterface(window), name, label);
-    return found != nullptr ? found : label;
+    std::vector<QAccessibleInterface*> found;
+    FindIn(QAccessible::queryAccessibleInterface(window), name, found);
+    const auto rank = [](QAccessibleInterface* control) {
+      return (control->state().invisible ? 2 : 0) + (control->role() == QAccessible::StaticText ? 1 : 0);
+    };
+    const auto best = std::min_element(found.begin(), found.end(),
+                                       [&](auto* a, auto* b) { return rank(a) < rank(b); });
+    return best == found.end() ? nullptr : *best;
   }
-  static QAccessibleInterface* FindIn(QAccessibleInterface* node, const std::string& name,
-                                      QAccessibleInterface*& label) {
-    if (node == nullptr) return nullptr;
-    if (NameOf(node) == name) {
-      if (node->role() != QAccessible::StaticText) return node;
-      if (label == nullptr) label = node;
-    }
+  static void FindIn(QAccessibleInterface* node, const std::string& name, std::vector<QAccessibleInterface*>& found) {
+    if (node == nullptr) return;
+    if (NameOf(node) == name) found.push_back(node);
     // Rows and cells are read through their list, not searched.
-    if (node->tableInterface() != nullptr) return nullptr;
-    for (int i = 0; i < node->childCount(); ++i)
-      if (QAccessibleInterface* found = FindIn(node->child(i), name, label)) return found;
-    return nullptr;
+    if (node->tableInterface() != nullptr) return;
+    for (int i = 0; i < node->childCount(); ++i) FindIn(node->child(i), name, found);
   }
   QWidget* Find(const std::string& name) {
     QAccessibleInterface* control = FindAccessible(name);

@@ -580,24 +580,26 @@ class Win32Driver final : public Driver {
     return state;
   }
 
-  // The control of that name in the window in front: one that takes input before a label.
+  // The control of that name in the window in front: a shown one before a hidden one (another
+  // page may have its namesake), one that takes input before a label.
   HWND Find(const std::string& name, bool must = true) const {
     const HWND front = Front();
-    HWND label = nullptr;
+    HWND best = nullptr;
+    int best_rank = 4;
     std::vector<std::string> names;
     for (HWND control : front == nullptr ? std::vector<HWND>{} : ControlsOf(front)) {
       const std::string control_name = NameOf(control);
       names.push_back(control_name);
       if (control_name != name) continue;
-      if (!IsLabel(control)) return control;
-      if (label == nullptr) label = control;
+      const int rank = (IsWindowVisible(control) ? 0 : 2) + (IsLabel(control) ? 1 : 0);
+      if (rank < best_rank) best = control, best_rank = rank;
     }
-    if (label == nullptr && must) {
+    if (best == nullptr && must) {
       std::string known;
       for (const std::string& known_name : names) known += " \"" + known_name + "\"";
       ADD_FAILURE() << "no control \"" << name << "\" in \"" << (front ? TextOf(front) : "") << "\":" << known;
     }
-    return label;
+    return best;
   }
 
   // Runs `query` on the dialogs' thread, which answers between its messages, and returns its answer.
