@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <atomic>
@@ -137,34 +138,30 @@ void ClickAtScreen(int x, int y) {
   SendInput(3, inputs, sizeof(INPUT));
 }
 
-// The pixels of `window` (with its frame when `whole`) as drawn, top row first, 32 bits each.
-std::vector<DWORD> PixelsOf(HWND window, bool whole, int& width, int& height) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-  RECT area{};
-  if (whole) GetWindowRect(window, &area);
-  else GetClientRect(window, &area);
-  width = area.right - area.left;
-  height = area.bottom - area.top;
-  const HDC source = whole ? GetWindowDC(window) : GetDC(window);
+// The pixels of a part of the screen as the display shows it, top row first, 32 bits each.
+std::vector<DWORD> ScreenPixels(const Box& box) {
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  const HDC screen = GetDC(nullptr);
   BITMAPINFO format{};
   format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  const HBITMAP copy = CreateDIBSection(source, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HDC canvas = CreateCompatibleDC(source);
+  const HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HDC canvas = CreateCompatibleDC(screen);
   const HGDIOBJ previous = SelectObject(canvas, copy);
-  BitBlt(canvas, 0, 0, width, height, source, 0, 0, SRCCOPY);
+  BitBlt(canvas, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
   GdiFlush();
   const auto* first = static_cast<const DWORD*>(bits);
   std::vector<DWORD> pixels(first, first + static_cast<std::ptrdiff_t>(width) * height);
   SelectObject(canvas, previous);
   DeleteDC(canvas);
   DeleteObject(copy);
-  ReleaseDC(window, source);
+  ReleaseDC(nullptr, screen);
   return pixels;
 }
 
-// A 32-bit BMP file of the pixels; the picture script turns it into PNG.
-void WriteBitmapFile(const std::string& path, const std::vector<DWORD>& pixels, int width, int height) {
+// A 32-bit BMP file of the pixels, opaque; the picture script turns it into PNG.
+void WriteBitmapFile(const std::string& path, std::vector<DWORD> pixels, int width, int height) {
+  for (DWORD& pixel : pixels) pixel |= 0xFF000000;  // the display leaves the fourth byte 0: transparent
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   file.bfType = 0x4D42;
@@ -181,6 +178,8 @@ void WriteBitmapFile(const std::string& path, const std::vector<DWORD>& pixels, 
 class Win32Driver final : public Driver {
  public:
   Win32Driver() : ui_thread_(GetCurrentThreadId()) {
+    // As in every host of the automation server: the wizard's pictures are decoded through COM.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     WNDCLASSW kind{};
     kind.lpfnWndProc = &Win32Driver::Procedure;
     kind.hInstance = GetModuleHandleW(nullptr);
@@ -445,16 +444,14 @@ class Win32Driver final : public Driver {
   }
 
   int ColoursShown(const std::string& name) override {
-    return OnUi([&] {
-      const HWND control = Find(name);
-      if (control == nullptr) return 0;
-      int width = 0, height = 0;
-      const std::vector<DWORD> pixels = PixelsOf(control, false, width, height);
-      std::set<DWORD> colours;
-      for (int y = height / 4; y < height * 3 / 4; ++y)
-        for (int x = width / 4; x < width * 3 / 4; ++x) colours.insert(pixels[static_cast<std::size_t>(y * width + x)]);
-      return static_cast<int>(colours.size());
-    });
+    const Box box = ShownOnScreen([&] { return Find(name); });
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    if (width <= 0 || height <= 0) return 0;
+    const std::vector<DWORD> pixels = OnUi([&] { return ScreenPixels(box); });
+    std::set<DWORD> colours;
+    for (int y = height / 4; y < height * 3 / 4; ++y)
+      for (int x = width / 4; x < width * 3 / 4; ++x) colours.insert(pixels[static_cast<std::size_t>(y * width + x)]);
+    return static_cast<int>(colours.size());
   }
 
   std::vector<std::string> HelpPagesOpened() override {
@@ -464,14 +461,11 @@ class Win32Driver final : public Driver {
   void Picture(const std::string& name) override {
     const char* folder = std::getenv("KGH_PICTURES");
     if (folder == nullptr || *folder == '\0') return;
-    OnUi([&] {
-      if (const HWND front = Front()) {
-        int width = 0, height = 0;
-        const std::vector<DWORD> pixels = PixelsOf(front, true, width, height);
-        WriteBitmapFile(std::string(folder) + "\\native-" + name + ".bmp", pixels, width, height);
-      }
-      return 0;
-    });
+    const Box box = ShownOnScreen([this] { return Front(); });
+    if (box.right <= box.left) return;
+    const std::vector<DWORD> pixels = OnUi([&] { return ScreenPixels(box); });
+    WriteBitmapFile(std::string(folder) + "\\native-" + name + ".bmp", pixels, box.right - box.left,
+                    box.bottom - box.top);
   }
 
  private:
@@ -530,6 +524,24 @@ class Win32Driver final : public Driver {
     for (HWND window : Windows())
       if (IsWindowEnabled(window)) return window;
     return nullptr;
+  }
+
+  // Where the window `which` finds lies on screen, once it has been drawn afresh and the display
+  // has been given the new pixels (the system hands them over between its messages).
+  Box ShownOnScreen(const std::function<HWND()>& which) {
+    const Box box = OnUi([&] {
+      const HWND window = which();
+      if (window == nullptr) return Box{};
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+      // The client area: on a display without a window manager nobody draws the frame.
+      RECT area{};
+      GetClientRect(window, &area);
+      MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+      return Box{area.left, area.top, area.right, area.bottom};
+    });
+    Sleep(500);
+    Settle();
+    return box;
   }
 
   // A desktop's window manager gives the keyboard to the window in front; Xvfb has none. The
