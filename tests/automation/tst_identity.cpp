@@ -7,6 +7,7 @@
 
 #include <oleauto.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,26 @@ GUID Guid(const char* text) {
   return guid;
 }
 
-std::wstring ServerPath() { return win32::FromAnsi(KGH_SERVER_DLL); }
+// The DLL built beside this test, or the one KGH_SERVER_DLL names: the 32-bit build is checked
+// from here too, since no 32-bit program runs on the machines that build it.
+std::wstring ServerPath() {
+  const char* named = std::getenv("KGH_SERVER_DLL");
+  return win32::FromAnsi(named != nullptr && *named != '\0' ? named : KGH_SERVER_DLL);
+}
+
+// SYS_WIN32 for a 32-bit DLL, SYS_WIN64 for a 64-bit one, read off the DLL's own header.
+SYSKIND SystemOf(const std::wstring& path) {
+  HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+  EXPECT_NE(module, nullptr);
+  if (module == nullptr) return SYS_WIN64;
+  // A module loaded as data is addressed one byte past its image; the headers come first.
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR{3});
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const SYSKIND system = nt->FileHeader.Machine == IMAGE_FILE_MACHINE_I386 ? SYS_WIN32 : SYS_WIN64;
+  FreeLibrary(module);
+  return system;
+}
 
 class TypeLibrary : public ::testing::Test {
  protected:
@@ -59,6 +79,7 @@ TEST_F(TypeLibrary, NamesTheLibraryItsVersionAndLocale) {
   EXPECT_EQ(attributes->wMajorVerNum, identity::kTypeLibraryMajor);
   EXPECT_EQ(attributes->wMinorVerNum, identity::kTypeLibraryMinor);
   EXPECT_EQ(attributes->lcid, identity::kTypeLibraryLocale);
+  EXPECT_EQ(attributes->syskind, SystemOf(ServerPath())) << "the library is for the DLL's word size";
   library_->ReleaseTLibAttr(attributes);
   BSTR name = nullptr;
   ASSERT_EQ(library_->GetDocumentation(-1, &name, nullptr, nullptr, nullptr), S_OK);
