@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
-#include <mutex>
 #include <thread>
 
 #include "acceptance/Scenario.h"

@@ -295,54 +295,42 @@ class Win32Driver final : public Driver {
   }
 
   void Click(const std::string& name) override {
-    const Box box = OnUi([&] {
+    ClickWhere([&] {
       const HWND control = Find(name);
-      return control == nullptr ? Box{} : ScreenBox(control);
+      RECT area{};
+      if (control != nullptr) GetClientRect(control, &area);
+      return std::pair{control, area};
     });
-    if (box.right == 0) return;
-    ClickAtScreen(box.CentreX(), box.CentreY());
-    Settle();
   }
 
   void ClickTab(const std::string& caption) override {
-    const POINT at = OnUi([&] {
+    ClickWhere([&] {
       const HWND tabs = TabStrip();
       const TabsState state = ReadTabs(tabs);
       const auto found = std::find(state.captions.begin(), state.captions.end(), caption);
+      RECT area{};
       if (found == state.captions.end()) {
         ADD_FAILURE() << "no tab \"" << caption << "\"";
-        return POINT{-1, -1};
+        return std::pair<HWND, RECT>{nullptr, area};
       }
-      RECT area{};
       SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(found - state.captions.begin()),
                    reinterpret_cast<LPARAM>(&area));
-      POINT centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-      ClientToScreen(tabs, &centre);
-      return centre;
+      return std::pair{tabs, area};
     });
-    if (at.x < 0) return;
-    ClickAtScreen(at.x, at.y);
-    Settle();
   }
 
   void ClickRow(const std::string& list, int row) override {
-    const POINT at = OnUi([&] {
+    ClickWhere([&] {
       const HWND control = Find(list);
       RECT area{};
-      if (control == nullptr) return POINT{-1, -1};
-      if (ClassOf(control) == WC_LISTVIEWA) {
+      if (control != nullptr && ClassOf(control) == WC_LISTVIEWA) {
         area.left = LVIR_LABEL;
         SendMessageW(control, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area));
-      } else {
+      } else if (control != nullptr) {
         SendMessageW(control, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area));
       }
-      POINT centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-      ClientToScreen(control, &centre);
-      return centre;
+      return std::pair{control, area};
     });
-    if (at.x < 0) return;
-    ClickAtScreen(at.x, at.y);
-    Settle();
   }
 
   ControlState Control(const std::string& name) override {
@@ -524,6 +512,21 @@ class Win32Driver final : public Driver {
     for (HWND window : Windows())
       if (IsWindowEnabled(window)) return window;
     return nullptr;
+  }
+
+  // Clicks the middle of the area that `where` finds, on the dialogs' thread, in a window's
+  // client coordinates; nothing when it finds no window.
+  void ClickWhere(const std::function<std::pair<HWND, RECT>()>& where) {
+    const POINT at = OnUi([&] {
+      const auto [window, area] = where();
+      POINT middle{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+      if (window == nullptr) return POINT{-1, -1};
+      ClientToScreen(window, &middle);
+      return middle;
+    });
+    if (at.x < 0) return;
+    ClickAtScreen(at.x, at.y);
+    Settle();
   }
 
   // Where the window `which` finds lies on screen, once it has been drawn afresh and the display
