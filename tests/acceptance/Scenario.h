@@ -1,7 +1,7 @@
 #pragma once
 // How a scenario is written: SCENARIO(Group, Name) { ... } with `d`, the front-end's driver. It
-// runs on its own thread while the front-end's thread serves the dialogs, and is skipped on a
-// front-end that the list in NotRun.cpp says cannot run it.
+// runs as the test AcceptanceGroup.Name, on its own thread while the front-end's thread serves the
+// dialogs, and is skipped on a front-end that the list in NotRun.cpp says cannot run it.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -21,7 +21,9 @@ bool Eventually(const std::function<bool()>& condition);
 
 }  // namespace kgh::acceptance
 
-#define SCENARIO(group, name)                                                                            \
-  static void group##_##name##_Scenario(::kgh::acceptance::Driver& d);                                   \
-  TEST(group, name) { ::kgh::acceptance::RunScenario(#group "." #name, group##_##name##_Scenario); }     \
+#define SCENARIO(group, name)                                                          \
+  static void group##_##name##_Scenario(::kgh::acceptance::Driver& d);                 \
+  TEST(Acceptance##group, name) {                                                      \
+    ::kgh::acceptance::RunScenario(#group "." #name, group##_##name##_Scenario);       \
+  }                                                                                    \
   static void group##_##name##_Scenario([[maybe_unused]] ::kgh::acceptance::Driver& d)
