@@ -133,10 +133,19 @@ SCENARIO(OptionsDialog, HelpAndF1OpenThePageAboutWhatIsInFront) {
   d.Click("Add");
   ASSERT_TRUE(d.WaitForWindow(kButtonDialog));
   d.Press("F1");
+  EXPECT_EQ(d.ActiveWindow(), kButtonDialog) << "help leaves the dialog open";
   d.Press("Esc");
   ASSERT_TRUE(d.WaitForWindow(kOptions));
-  EXPECT_EQ(d.HelpPagesOpened(),
-            (std::vector<std::string>{"options-general.html", "options-toolbar.html", "button-dialog.html"}));
+  d.ClickTab("Allowed domains");
+  d.Press("Alt+A");
+  ASSERT_TRUE(d.WaitForWindow(kDomainDialog));
+  d.Press("F1");
+  d.Press("Esc");
+  ASSERT_TRUE(d.WaitForWindow(kOptions));
+  d.Press("F1");
+  EXPECT_EQ(d.HelpPagesOpened(), (std::vector<std::string>{"options-general.html", "options-toolbar.html",
+                                                           "button-dialog.html", "domain-dialog.html",
+                                                           "options-domains.html"}));
   d.Press("Esc");
   file.Closed();
 }

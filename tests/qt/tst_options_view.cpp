@@ -148,22 +148,6 @@ TEST_F(OptionsViewTest, RowClicksArrowsAndAnsweredQuestionsShowTheNewListAndPrev
   EXPECT_FALSE(preview->items()[1].has_menu);
 }
 
-// Assistive technology reads the selection of a report list by rows: a row the form selects is
-// selected whole, at load and after a move, as a click selects it.
-TEST_F(OptionsViewTest, TheToolbarListSelectsWholeRowsAsAssistiveTechnologyReadsThem) {
-  ClickTab(view.get(), 2);
-  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list());
-  ASSERT_NE(table, nullptr);
-  ASSERT_NE(table->tableInterface(), nullptr);
-  const auto selected_rows = [&] { return table->tableInterface()->selectedRows(); };
-  const int row = form->lstButtons.selected;
-  ASSERT_GE(row, 0) << "the dialog opens with a row selected";
-  EXPECT_EQ(selected_rows(), QList<int>{row});
-  ClickRow(0);
-  ClickOn(view.get(), "cmdButtonOp(4)");  // down
-  EXPECT_EQ(selected_rows(), QList<int>{1});
-  EXPECT_EQ(list()->selectionModel()->selectedIndexes().size(), list()->columnCount());
-}
 
 TEST_F(OptionsViewTest, TheButtonDialogAddsARowAndEscAddsNothing) {
   ClickTab(view.get(), 2);

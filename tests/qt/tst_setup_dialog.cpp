@@ -78,21 +78,6 @@ TEST_F(SetupDialogTest, OkWritesTheEditsMadeThroughTheWidgets) {
   EXPECT_EQ(bytes, ReadBytes(expected));
 }
 
-// The keys the Windows dialogs get under Wine, with the bytes they must write there too.
-TEST_F(SetupDialogTest, CtrlTabToOtherAltTAndEnterWriteWhatTheWindowsDialogsWrite) {
-  WriteBytes(config, ReadBytes(KGH_AUTOMATION_FIXTURES "/start-file.ini"));
-  WhenModal("frmOrvexOptions", [](QWidget* dialog) {
-    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::AltModifier);
-    // An access key clicks its button the way a mouse does, pressed for a moment.
-    auto* maximized = Child<QCheckBox>(dialog, "cbMaximized");
-    for (int waited = 0; waited < 2000 && maximized->isChecked(); waited += 20) QTest::qWait(20);
-    EXPECT_FALSE(maximized->isChecked());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  });
-  component->SetupOrvexEx(nullptr, "C:\\web", config, "devbox:8080/");
-  EXPECT_EQ(ReadBytes(config), ReadBytes(KGH_AUTOMATION_FIXTURES "/start-file-maximized-off.ini"));
-}
 
 TEST_F(SetupDialogTest, CancelLeavesTheFileByteForByte) {
   const std::string before = ReadBytes(config);
