@@ -110,7 +110,7 @@ void OptionsDialogWindow::Build() {
   // last stop of Tab; Ctrl+Tab switches pages from anywhere.
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // The dialog opens with the keyboard on the tab strip, so that Enter means OK, not a button of
-  // the first page; once the dialog manager has placed the focus on its own.
+  // the first page; posted, so that it comes after the dialog manager has placed the focus.
   PostMessageA(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabs_), TRUE);
 }
 
