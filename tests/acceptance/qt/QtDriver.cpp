@@ -22,13 +22,8 @@
 #include "acceptance/Scenario.h"
 #include "component/SetupOrvex.h"
 #include "qt/QtApplicationGuard.h"
-#include "qt/QtFileDialogs.h"
-#include "qt/QtFolderBrowser.h"
-#include "qt/QtFormHost.h"
-#include "qt/QtHelp.h"
-#include "qt/QtMessageBoxes.h"
+#include "qt/QtServices.h"
 #include "qt/QtText.h"
-#include "qt/wizard/QtWizardHost.h"
 
 namespace kgh::acceptance {
 namespace {
@@ -84,11 +79,7 @@ std::pair<Qt::Key, Qt::KeyboardModifiers> ParseKeys(const std::string& keys) {
 
 class QtDriver final : public Driver {
  public:
-  QtDriver() {
-    qt::EnsureApplication();
-    help_ = std::make_unique<qt::QtHelp>([this](const QUrl& url) { help_opened_.push_back(FromQ(url.fileName())); },
-                                         QStringList{QStringLiteral(KGH_HELP_PAGES)});
-  }
+  QtDriver() { qt::EnsureApplication(); }
 
   std::string FrontEnd() const override { return "qt"; }
 
@@ -116,15 +107,10 @@ class QtDriver final : public Driver {
     QMetaObject::invokeMethod(
         qApp,
         [this, call = std::move(call)] {
-          ComponentServices services;
-          services.options.messages = &messages_;
-          services.options.file_dialogs = &file_dialogs_;
-          services.options.folder_browser = &folder_browser_;
-          services.options.help = help_.get();
-          services.options.component_dir = component_folder_;
-          services.forms = &forms_;
-          services.wizard_host = &wizard_host_;
-          SetupOrvex component(services);
+          qt::QtServices services(component_folder_,
+                                  qt::QtHelp([this](const QUrl& url) { help_opened_.push_back(FromQ(url.fileName())); },
+                                             {QStringLiteral(KGH_HELP_PAGES)}));
+          SetupOrvex component(services.Component());
           call(component);
           call_running_ = false;
         },
@@ -418,12 +404,6 @@ class QtDriver final : public Driver {
     }
   }
 
-  qt::QtMessageBoxes messages_;
-  qt::QtFileDialogs file_dialogs_;
-  qt::QtFolderBrowser folder_browser_;
-  std::unique_ptr<qt::QtHelp> help_;
-  qt::QtFormHost forms_;
-  qt::QtWizardHost wizard_host_;
   std::string component_folder_;
   std::vector<std::string> help_opened_;
   std::atomic<bool> call_running_ = false;
