@@ -2,6 +2,7 @@
 # Installs the Debian 12 packages the build, the tests and the dialogs need. Run as root.
 #   scripts/install-deps.sh           the Linux build
 #   scripts/install-deps.sh windows   also the Windows cross build and Wine to run it
+#   scripts/install-deps.sh mutants   also what the shared mutation tool needs (scripts/mutants.sh)
 set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-tidy cppcheck libclang-rt-14-dev valgrind
@@ -13,6 +14,9 @@ packages=(
 if [[ "${1:-}" == windows ]]; then
   # GoogleTest's sources come with libgtest-dev; the cross build compiles them itself.
   packages+=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64 imagemagick)
+fi
+if [[ "${1:-}" == mutants ]]; then
+  packages+=(python3-levenshtein python3-tabulate python3-pkg-resources)
 fi
 missing=()
 for p in "${packages[@]}"; do
