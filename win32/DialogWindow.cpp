@@ -186,30 +186,30 @@ void DialogWindow::SetClientSizeTwips(int width, int height) {
 }
 
 HWND DialogWindow::Add(const char* window_class, const std::string& text, DWORD style, RECT units, DWORD extended) {
+  return CreateControl(window_class, text, style, InPixels(units), container_ != nullptr ? container_ : window_, extended);
+}
+
+RECT DialogWindow::InPixels(RECT units) const {
   RECT pixels{units.left, units.top, units.left + units.right, units.top + units.bottom};
   MapDialogRect(window_, &pixels);
+  return pixels;
+}
+
+HWND DialogWindow::CreateControl(const char* window_class, const std::string& text, DWORD style, RECT pixels,
+                                 HWND parent, DWORD extended) {
   const HWND control =
       CreateWindowExA(extended, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
-                      pixels.right - pixels.left, pixels.bottom - pixels.top, container_ != nullptr ? container_ : window_,
+                      pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id_++)), ThisModule(), nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return control;
 }
 
+HWND DialogWindow::AddPage(RECT units) { return AddPageAt(InPixels(units)); }
 
-HWND DialogWindow::AddPage(RECT units) {
-  RECT pixels{units.left, units.top, units.left + units.right, units.top + units.bottom};
-  MapDialogRect(window_, &pixels);
-  return AddPageAt(pixels);
-}
-
+// Pages lie on the dialog itself, whatever PlaceInto chose for the controls.
 HWND DialogWindow::AddPageAt(RECT pixels) {
-  const HWND page = CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                    pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
-                                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id_++)), ThisModule(),
-                                    nullptr);
-  SendMessageA(page, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  return page;
+  return CreateControl(kPageClass, "", WS_CLIPSIBLINGS, pixels, window_, WS_EX_CONTROLPARENT);
 }
 
 StaticText DialogWindow::AddLabel(const std::string& text, RECT units) {

@@ -92,6 +92,9 @@ class DialogWindow {
   INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void Redraw();
   void CentreOverOwner();
+  RECT InPixels(RECT units) const;
+  HWND CreateControl(const char* window_class, const std::string& text, DWORD style, RECT pixels, HWND parent,
+                     DWORD extended);
 
   const std::string& caption_;
   int width_units_;
