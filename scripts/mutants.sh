@@ -1,39 +1,59 @@
 #!/usr/bin/env bash
-# Mutation testing with the shared universalmutator (../shared/tools/universalmutator): for each
-# source file of the folders given, the first N mutants that compile in the order
-# universalmutator.prioritize gives (the most different first, the same order on every run of an
-# unchanged file). Each mutant replaces its file for a moment; one that does not compile is
-# dropped; otherwise the test programs that link the file are rebuilt and run (without the slow
-# kill and thread cases), and the mutant is killed when one of them fails. Mutants listed in
-# scripts/mutants-equivalent.txt are skipped as equivalent. Prints a line per survivor and a table
-# per folder: killed, survived, equivalent, not compiling, and the score killed / (killed + survived).
-#   scripts/mutants.sh [--per-file N] [--build DIR] [folder or file.cpp...]
-# Folders default to: config options wizard forms platform component qt (platform: the portable
-# files and posix/). The build folder (default build/mutants) is a Debug build of its own.
+# Mutation testing with the shared universalmutator (../shared/tools/universalmutator), its stock
+# C++ rules and the project's own (scripts/mutants.rules).
+#
+#   scripts/mutants.sh [--lines-per-mutant L] [--build DIR] [folder or source file...]
+#   scripts/mutants.sh --sample FILE [--build DIR]
+#
+# A sample per file: one mutant for every L lines (default 40, at least one), the first that
+# compile in the order universalmutator.prioritize gives (the most different first, the same on
+# every run of an unchanged file). A mutant replaces its file for a moment. One whose file, or a
+# test program built on it, does not compile is dropped. The others are run against the test
+# programs that link the file, the quickest first, two at a time, without the slow kill and
+# thread cases; a mutant is killed when one of them fails. Mutants listed in
+# scripts/mutants-equivalent.txt are skipped as equivalent. Prints each survivor and a table per
+# folder: killed, survived, equivalent, not compiling, and the score killed / (killed + survived).
+#
+# --sample FILE runs only the mutants FILE lists (one per line, as a survivor is printed) and
+# fails if one survives, does not compile, or is no longer made from its file.
+#
+# Folders default to: config options wizard forms platform component qt. platform means its
+# portable files and posix/; forms, which is only headers, is mutated in its headers. The build
+# folder (default build/mutants) is a Debug build of its own; the sources are changed in place, so
+# nothing else may build from this tree while it runs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="${KGH_MUTATOR:-$root/../shared/tools/universalmutator}"
-per_file=3
+rules="$root/scripts/mutants.rules"
+equivalent="$root/scripts/mutants-equivalent.txt"
+lines_per_mutant=40
 build="$root/build/mutants"
+sample=""
 while [[ $# -gt 0 ]]; do
   case "$1" in
-    --per-file) per_file="$2"; shift 2 ;;
-    --build) build="$2"; shift 2 ;;
+    --lines-per-mutant) lines_per_mutant="$2"; shift 2 ;;
+    --build) build="$(realpath -m "$2")"; shift 2 ;;
+    --sample) sample="$(realpath "$2")"; shift 2 ;;
+    -h|--help) sed -n '2,/^set -e/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
     *) break ;;
   esac
 done
 folders=("$@")
-[[ ${#folders[@]} -gt 0 ]] || folders=(config options wizard forms platform component qt)
-equivalent="$root/scripts/mutants-equivalent.txt"
+if [[ -n "$sample" ]]; then
+  mapfile -t folders < <(sed -n 's/^\([^#][^:]*\): .*/\1/p' "$sample" | sort -u)
+elif [[ ${#folders[@]} -eq 0 ]]; then
+  folders=(config options wizard forms platform component qt)
+fi
 # Left out per mutant: the cases that kill writers and time threads. They test the durability of
 # the store against the system, take minutes, and run in every CI build.
 slow="-*CrashConsistency.KilledSaves*:WholeSaves.*:*/FourThreads.*"
 lock="${KGH_BUILD_LOCK:-/tmp/kgh-build.lock}"
-export QT_QPA_PLATFORM=offscreen PYTHONPATH="$tool"
+export QT_QPA_PLATFORM=offscreen PYTHONPATH="$tool" KGH_MUTANT_FILTER="$slow"
 
 bash "$root/scripts/install-deps.sh" mutants
 if [[ ! -f "$build/build.ninja" ]]; then
-  flock "$lock" cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKGH_BUILD_BENCH=OFF >/dev/null
+  flock "$lock" cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKGH_BUILD_BENCH=OFF \
+    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld >/dev/null
 fi
 flock "$lock" cmake --build "$build" >/dev/null
 
@@ -42,91 +62,128 @@ original=""
 restore() { if [[ -n "$original" ]]; then cp "$work/original" "$original"; touch "$original"; fi; }
 trap 'restore; rm -rf "$work"' EXIT
 
-# The object a source file compiles to, and the test programs that link it: found in the build's
-# own dependency graph, through the libraries in between.
-links() {
+# Every test program once on the unchanged tree: a mutant is only judged against tests that pass
+# without it, and the time each takes orders them and bounds a mutant that loops.
+declare -A seconds
+while read -r test; do
+  start=$(date +%s%N)
+  if ! (cd "$(dirname "$test")" && "./$(basename "$test")" --gtest_brief=1 --gtest_filter="$slow" >/dev/null 2>&1); then
+    echo "$test fails on the unchanged tree; mend it first" >&2
+    exit 1
+  fi
+  seconds[$test]=$(( ($(date +%s%N) - start) / 1000000000 + 1 ))
+done < <(find "$build/tests" -name 'tst_*' -type f -executable | sort)
+
+# The objects a source file compiles into (for a header: the objects that include it), and the
+# test programs that link them, found in the build's own graph through the libraries in between.
+programs_of() {
   python3 - "$build" "$1" <<'PY'
 import os, subprocess, sys
 build, source = sys.argv[1], os.path.realpath(sys.argv[2])
-targets = subprocess.run(["ninja", "-C", build, "-t", "targets", "all"], capture_output=True, text=True).stdout
-name = os.path.basename(source) + ".o"
-folder = "/" + os.path.basename(os.path.dirname(source)) + "/"
-objects = [line.split(":")[0] for line in targets.splitlines()
-           if line.split(":")[0].endswith("/" + name) and folder in "/" + line.split(":")[0]]
+def ninja(*args):
+    return subprocess.run(["ninja", "-C", build, "-t", *args], capture_output=True, text=True).stdout
+if source.endswith(".cpp"):
+    name, folder = os.path.basename(source) + ".o", "/" + os.path.basename(os.path.dirname(source)) + "/"
+    objects = [t for t in (line.split(":")[0] for line in ninja("targets", "all").splitlines())
+               if t.endswith("/" + name) and folder in "/" + t]
+else:
+    objects, current = [], None
+    for line in ninja("deps").splitlines():
+        if line and not line.startswith(" "): current = line.split(":")[0]
+        elif line.strip() and os.path.realpath(os.path.join(build, line.strip())) == source: objects.append(current)
 def users(target):
-    out = subprocess.run(["ninja", "-C", build, "-t", "query", target], capture_output=True, text=True).stdout
     section, found = None, []
-    for line in out.splitlines():
+    for line in ninja("query", target).splitlines():
         if line.strip() in ("input:", "outputs:"): section = line.strip(); continue
         if section == "outputs:" and line.startswith("    "): found.append(line.strip())
     return found
 tests, seen, todo = set(), set(), list(objects)
 while todo:
-    target = todo.pop()
-    for user in users(target):
+    for user in users(todo.pop()):
         if user in seen: continue
         seen.add(user)
         if os.path.basename(user).startswith("tst_") and "." not in os.path.basename(user): tests.add(user)
-        elif user.endswith((".a", ".so")) or ".so." in user: todo.append(user)
-print(" ".join(objects[:1]), " ".join(sorted(tests)))
+        elif user.endswith((".a", ".so", ".o")) or ".so." in user: todo.append(user)
+print(" ".join(sorted(set(objects))))
+print(" ".join(sorted(tests)))
 PY
 }
 
-# The sources of a folder that mutants are made of.
+# The files of a folder that mutants are made of.
 sources_of() {
   case "$1" in
-    *.cpp) echo "$1" ;;  # one file, for a closer look
+    *.cpp|*.h) echo "$1" ;;  # one file, for a closer look
+    forms) git -C "$root" ls-files ':(glob)forms/*.h' ;;
     platform) git -C "$root" ls-files ':(glob)platform/*.cpp' ':(glob)platform/posix/*.cpp' ;;
     *) git -C "$root" ls-files ":(glob)$1/**/*.cpp" | grep -v '/tools/' ;;
   esac | sort -u
 }
 
+# Runs the test programs given, quickest first, two at a time; no new one starts once one has
+# failed. Succeeds when all pass.
+# shellcheck disable=SC2016  # the command is expanded by the shell xargs starts
+run_tests() {
+  local test
+  for test in "$@"; do echo "${seconds[$build/$test]:-60} $test"; done | sort -n |
+    while read -r limit test; do echo "$((limit * 5 + 10)) $build/$test"; done |
+    xargs -P 2 -L 1 bash -c 'cd "$(dirname "$1")" && timeout "$0" "./$(basename "$1")" --gtest_brief=1 \
+      --gtest_filter="$KGH_MUTANT_FILTER" >/dev/null 2>&1 || exit 255' 2>/dev/null
+}
+
 declare -A killed survived skipped broken
+failed=0
+wanted="$work/wanted"
+if [[ -n "$sample" ]]; then sed 's/ # .*//' "$sample" | grep -v '^#' | grep . >"$wanted"; fi
 for folder in "${folders[@]}"; do
   killed[$folder]=0 survived[$folder]=0 skipped[$folder]=0 broken[$folder]=0
   while read -r source; do
     [[ -n "$source" ]] || continue
-    read -r object tests < <(links "$root/$source")
-    if [[ -z "$object" || -z "$tests" ]]; then echo "-- $source: no test program links it"; continue; fi
+    { read -r objects; read -r tests; } < <(programs_of "$root/$source")
+    if [[ -z "$objects" || -z "$tests" ]]; then echo "-- $source: not built here, or no test program links it"; continue; fi
     rm -rf "$work/mutants" && mkdir -p "$work/mutants"
-    /usr/bin/python3 -m universalmutator.genmutants "$root/$source" cpp --noCheck --mutantDir "$work/mutants" >/dev/null
+    /usr/bin/python3 -m universalmutator.genmutants "$root/$source" cpp "$rules" --noCheck \
+      --mutantDir "$work/mutants" >/dev/null
     ls "$work/mutants" >"$work/all"
-    # Most mutants that delete a statement do not compile: the first N that do are taken.
-    /usr/bin/python3 -m universalmutator.prioritize "$work/all" "$work/chosen" "$((per_file * 10))" \
-      --mutantDir "$work/mutants" --sourceDir "$(dirname "$root/$source")" >/dev/null
+    if [[ -n "$sample" ]]; then
+      cp "$work/all" "$work/chosen"
+      quota=$(grep -c "^$source: " "$wanted" || true)
+    else
+      quota=$(( ($(wc -l <"$root/$source") + lines_per_mutant - 1) / lines_per_mutant ))
+      # Most mutants that delete a statement do not compile: the first that do are taken.
+      /usr/bin/python3 -m universalmutator.prioritize "$work/all" "$work/chosen" "$((quota * 10))" \
+        --mutantDir "$work/mutants" --sourceDir "$(dirname "$root/$source")" >/dev/null
+    fi
     cp "$root/$source" "$work/original"
     original="$root/$source"
     taken=0
-    while read -r mutant && [[ $taken -lt $per_file ]]; do
+    while read -r mutant && [[ $taken -lt $quota ]]; do
       [[ -n "$mutant" ]] || continue
       change="$({ diff "$work/original" "$work/mutants/$mutant" || true; } | sed -n 's/^< *//p;s/^> *//p' | paste -sd '|' -)"
       key="$source: ${change/|/ ==> }"
+      if [[ -n "$sample" ]] && ! grep -qxF -- "$key" "$wanted"; then continue; fi
       if grep -qxF -- "$key" <(sed 's/ # .*//' "$equivalent" 2>/dev/null); then
         skipped[$folder]=$((skipped[$folder] + 1)); continue
       fi
+      echo "$key" >>"$work/seen"
       cp "$work/mutants/$mutant" "$original"
-      if ! flock "$lock" ninja -C "$build" "$object" >/dev/null 2>&1; then
-        broken[$folder]=$((broken[$folder] + 1)); restore; continue
+      # shellcheck disable=SC2086
+      if ! flock "$lock" ninja -C "$build" $objects $tests >/dev/null 2>&1; then
+        broken[$folder]=$((broken[$folder] + 1))
+        if [[ -n "$sample" ]]; then echo "does not compile: $key"; failed=1; fi
+        restore; continue
       fi
       taken=$((taken + 1))
-      outcome=survived
       # shellcheck disable=SC2086
-      if ! flock "$lock" ninja -C "$build" $tests >/dev/null 2>&1; then
-        outcome=killed  # a test program no longer builds against it
+      if run_tests $tests; then
+        survived[$folder]=$((survived[$folder] + 1)); echo "survived: $key"; failed=1
       else
-        for test in $tests; do
-          if ! (cd "$build/$(dirname "$test")" &&
-                timeout 300 "./$(basename "$test")" --gtest_brief=1 --gtest_filter="$slow" >/dev/null 2>&1) 2>/dev/null; then
-            outcome=killed; break
-          fi
-        done
+        killed[$folder]=$((killed[$folder] + 1))
       fi
-      if [[ $outcome == killed ]]; then killed[$folder]=$((killed[$folder] + 1))
-      else survived[$folder]=$((survived[$folder] + 1)); echo "survived: $key"; fi
       restore
     done <"$work/chosen"
     original=""
-    flock "$lock" ninja -C "$build" "$object" >/dev/null
+    # shellcheck disable=SC2086
+    flock "$lock" ninja -C "$build" $objects >/dev/null
   done < <(sources_of "$folder")
 done
 # The tree as it was, for the next run.
@@ -140,3 +197,8 @@ for folder in "${folders[@]}"; do
   printf '%-10s %7d %9d %11d %14d %7s\n' "$folder" "${killed[$folder]}" "${survived[$folder]}" "${skipped[$folder]}" \
     "${broken[$folder]}" "$score"
 done
+if [[ -n "$sample" ]]; then
+  touch "$work/seen"
+  if grep -vxFf "$work/seen" "$wanted" | sed 's/^/no longer made: /' | grep .; then failed=1; fi
+  exit "$failed"
+fi
