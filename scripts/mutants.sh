@@ -75,7 +75,7 @@ while read -r test; do
 done < <(find "$build/tests" -name 'tst_*' -type f -executable | sort)
 
 # The objects a source file compiles into (for a header: the objects that include it), and the
-# test programs that link them, found in the build's own graph through the libraries in between.
+# test programs built on them, found in the build's own graph.
 programs_of() {
   python3 - "$build" "$1" <<'PY'
 import os, subprocess, sys
@@ -97,13 +97,15 @@ def users(target):
         if line.strip() in ("input:", "outputs:"): section = line.strip(); continue
         if section == "outputs:" and line.startswith("    "): found.append(line.strip())
     return found
+# Through every product built from them: libraries, and the programs and shared library that a
+# test runs as a user or a host would.
 tests, seen, todo = set(), set(), list(objects)
 while todo:
     for user in users(todo.pop()):
-        if user in seen: continue
+        if user in seen or user.startswith("/") or "CMakeFiles" in user: continue
         seen.add(user)
         if os.path.basename(user).startswith("tst_") and "." not in os.path.basename(user): tests.add(user)
-        elif user.endswith((".a", ".so", ".o")) or ".so." in user: todo.append(user)
+        else: todo.append(user)
 print(" ".join(sorted(set(objects))))
 print(" ".join(sorted(tests)))
 PY
