@@ -111,6 +111,25 @@ print(" ".join(sorted(tests)))
 PY
 }
 
+# A mutant as "line as written ==> line as mutated", blanks at either end left out and a line
+# the mutant adds shown after " \\n ". A line written the same more than once in its file is
+# told apart by " (occurrence N)", so that the words stay true when other lines change.
+describe() {
+  python3 - "$1" "$2" <<'PY'
+import sys
+original, mutant = (open(p).read().split("\n") for p in sys.argv[1:3])
+# Every mutant stands one original line in for one or more: the first line for which that holds.
+size = len(mutant) - len(original) + 1
+first = next(i for i in range(len(original)) if original[:i] == mutant[:i] and
+             original[i + 1:] == mutant[i + size:] and mutant[i:i + size] != original[i:i + 1])
+written = original[first].strip()
+mutated = " \\n ".join(line.strip() for line in mutant[first:first + size])
+same = [i for i, line in enumerate(original) if line.strip() == written]
+which = f" (occurrence {same.index(first) + 1})" if len(same) > 1 else ""
+print(f"{written} ==> {mutated}{which}")
+PY
+}
+
 # The files of a folder that mutants are made of.
 sources_of() {
   case "$1" in
@@ -160,8 +179,7 @@ for folder in "${folders[@]}"; do
     taken=0
     while read -r mutant && [[ $taken -lt $quota ]]; do
       [[ -n "$mutant" ]] || continue
-      change="$({ diff "$work/original" "$work/mutants/$mutant" || true; } | sed -n 's/^< *//p;s/^> *//p' | paste -sd '|' -)"
-      key="$source: ${change/|/ ==> }"
+      key="$source: $(describe "$work/original" "$work/mutants/$mutant")"
       if [[ -n "$sample" ]] && ! grep -qxF -- "$key" "$wanted"; then continue; fi
       if grep -qxF -- "$key" <(sed 's/ # .*//' "$equivalent" 2>/dev/null); then
         skipped[$folder]=$((skipped[$folder] + 1)); continue

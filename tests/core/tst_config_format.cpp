@@ -10,8 +10,11 @@
 
 #include "component/SetupOrvex.h"
 #include "config/ConfigFormat.h"
+#include "config/Configuration.h"
+#include "config/PortableProfile.h"
 #include "config/IniSyntax.h"
 #include "resources/Resources.h"
+#include "support/Fakes.h"
 #include "support/TempDir.h"
 
 namespace kgh {
@@ -206,9 +209,25 @@ TEST(TypedText, ReasonsSayWhatTheBrowserWouldMakeOfTheText) {
             "A domain entry cannot begin with \";\": the browser would read it as a comment.");
   EXPECT_EQ(WhyNotStoredAsTyped(TypedText::SubEntryCaption, " a=b"),
             "A sub-entry caption cannot contain \"=\": the browser would end the caption at the first \"=\".");
+  EXPECT_EQ(WhyNotStoredAsTyped(TypedText::DomainEntry, " kiosk.local"),
+            "A domain entry cannot begin or end with a blank: the browser would drop the blank.");
+  EXPECT_EQ(WhyNotStoredAsTyped(TypedText::DomainEntry, "a = b"),
+            "A domain entry cannot have blanks around \"=\": the browser would drop them.");
   EXPECT_EQ(WhyNotStoredAsTyped(TypedText::PageAddress, "x\r\n[Evil]"),
             "A page address cannot contain a line break or a NUL character: the browser would read the rest as "
             "another line of its configuration.");
+}
+
+// A program writing the file between two readings would give a configuration that is neither.
+TEST(Configuration, IsReadFromOneReadingOfTheFile) {
+  test::MemoryFileStore store;
+  store.files["C:\\Orvex.INI"] = kTemplate;
+  PortableProfile profile(store);
+  CIniFile2 ini(profile, nullptr);
+  ini.INIFile = "C:\\Orvex.INI";
+  const Configuration configuration = ReadConfiguration(ini);
+  EXPECT_EQ(store.reads, 1);
+  EXPECT_EQ(configuration.domains.size(), 5u);
 }
 
 TEST_F(ConfigFile, ALineTheFileRefusesIsLeftOutAloneNotWithItsSection) {

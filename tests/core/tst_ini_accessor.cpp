@@ -3,6 +3,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <set>
 
 #include "component/SetupOrvex.h"
 #include "config/CIniFile2.h"
@@ -45,6 +47,9 @@ TEST_F(IniAccessor, ReadsStringsWithThePlatformsTrimmingQuotingAndLimitsAndInteg
   EXPECT_EQ(ini.GetString("missing", "fallback  "), "fallback");
   ini.Section = "Nowhere";
   EXPECT_EQ(ini.GetString("plain", "d"), "d");
+  std::string out = "stale";  // no room at all: nothing, as the platform delivers
+  EXPECT_EQ(SystemProfileApi().GetString("S", "plain", "", 0, file, out), 0u);
+  EXPECT_EQ(out, "");
   // integers: sign and leading digits
   CIniFile2 ints = Open("S", "[S]\r\na=12abc\r\nb=abc\r\nc=-1\r\nd= 7\r\ne=+5\r\nf=\r\ng=\"42\"\r\n");
   for (const auto& [key, value] : std::initializer_list<std::pair<const char*, int>>{
@@ -147,6 +152,57 @@ TEST_F(IniAccessor, FailedRemovalShowsTheSystemsReasonAndFailedWritesStaySilent)
   Open("Toolbar", nullptr, &messages).DeleteSection();
   EXPECT_EQ(messages.shown.size(), 1U);
   EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// A platform that caches profile writes, as Windows does: a write reaches the disk, where the
+// browser reads it, only once the cache for its file, or for every file, is flushed.
+class CachingProfile final : public ProfileApi {
+ public:
+  std::size_t GetSection(std::string_view s, std::size_t n, const std::string& f, std::string& out) override {
+    return disk_.GetSection(s, n, f, out);
+  }
+  bool WriteSection(std::string_view s, std::string_view c, const std::string& f) override {
+    return Cached(f, disk_.WriteSection(s, c, f));
+  }
+  std::size_t GetString(std::string_view s, std::string_view k, std::string_view d, std::size_t n,
+                        const std::string& f, std::string& out) override {
+    return disk_.GetString(s, k, d, n, f, out);
+  }
+  int32_t GetInt(std::string_view s, std::string_view k, int32_t d, const std::string& f) override {
+    return disk_.GetInt(s, k, d, f);
+  }
+  bool WriteString(std::string_view s, std::string_view k, std::string_view v, const std::string& f) override {
+    return Cached(f, disk_.WriteString(s, k, v, f));
+  }
+  bool DeleteSection(std::string_view s, const std::string& f) override { return Cached(f, disk_.DeleteSection(s, f)); }
+  bool ReplaceContent(const std::string& f, std::string_view b) override { return Cached(f, disk_.ReplaceContent(f, b)); }
+  void Flush(const std::string& f) override { f.empty() ? unflushed_.clear() : (void)unflushed_.erase(f); }
+  int LastError() const override { return disk_.LastError(); }
+  bool Unflushed(const std::string& f) const { return unflushed_.contains(f); }
+
+ private:
+  bool Cached(const std::string& f, bool ok) {
+    unflushed_.insert(f);
+    return ok;
+  }
+  ProfileApi& disk_ = SystemProfileApi();
+  std::set<std::string> unflushed_;
+};
+
+TEST_F(IniAccessor, EveryWriteIsFlushedSoTheBrowserSeesItAtOnce) {
+  CachingProfile profile;
+  CIniFile2 ini(profile, nullptr);
+  ini.INIFile = file;
+  ini.Section = "Toolbar";
+  const std::pair<const char*, std::function<void()>> writes[] = {
+      {"WriteString", [&] { ini.WriteString("Back", "1"); }},
+      {"WriteSection", [&] { ini.WriteSection(std::string("Home=1\0", 7)); }},
+      {"DeleteSection", [&] { ini.DeleteSection(); }},
+  };
+  for (const auto& [what, write] : writes) {
+    write();
+    EXPECT_FALSE(profile.Unflushed(file)) << what;
+  }
 }
 
 TEST_F(IniAccessor, AReadOnlyFileIsNotWrittenEvenByRootAndWritesKeepPermissionsAndLinks) {

@@ -92,14 +92,19 @@ TEST_F(SaveTransactions, ASaveThatCannotBeWrittenSaysWhyOnceAndKeepsTheDialogOpe
   Edit(*form), form->cmdOK_Click();
   const std::string expected = File();
 
-  for (const int error : {EWOULDBLOCK, ENOSPC, EROFS}) {
+  // The file cannot be replaced, or no longer read when the save looks at it again.
+  for (const auto& [error, reading_fails] : {std::pair{EWOULDBLOCK, false}, {ENOSPC, false}, {EROFS, false}, {EIO, true}}) {
     SCOPED_TRACE(DescribeSystemError(error));
     File() = before;
     messages.shown.clear();
     form = Open();
     Edit(*form);
     const std::string typed = Shown(*form);
-    memory.replace_error = error;
+    if (reading_fails) {
+      memory.after_read = [this, error] { memory.after_read = nullptr, memory.read_error = error; };
+    } else {
+      memory.replace_error = error;
+    }
     form->cmdOK_Click();
     EXPECT_EQ(File(), before);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -108,7 +113,7 @@ TEST_F(SaveTransactions, ASaveThatCannotBeWrittenSaysWhyOnceAndKeepsTheDialogOpe
     EXPECT_EQ(messages.shown[0].intent, MessageIntent::Error);
     EXPECT_FALSE(form->unloaded) << "the dialog stays open";
     EXPECT_EQ(Shown(*form), typed);
-    memory.replace_error = 0;
+    memory.read_error = memory.replace_error = 0;
     form->cmdOK_Click();
     EXPECT_TRUE(form->unloaded);
     EXPECT_EQ(File(), expected);

@@ -31,7 +31,8 @@ std::string ScriptedFileDialogs::ShowFileDialog(const FileDialogRequest& request
 
 ReadStatus MemoryFileStore::Read(const std::string& path, std::string& bytes, int& error) {
   ++reads;
-  const ReadStatus status = ReadNow(path, bytes, error);
+  const ReadStatus status = read_error != 0 ? (bytes.clear(), error = read_error, ReadStatus::Failed)
+                                            : ReadNow(path, bytes, error);
   if (after_read) after_read();
   return status;
 }

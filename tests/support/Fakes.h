@@ -33,6 +33,7 @@ class MemoryFileStore final : public FileStore {
  public:
   std::map<std::string, std::string> files;
   int reads = 0, replacements = 0;
+  int read_error = 0;     // when set, every read fails with this system error
   int replace_error = 0;  // when set, every replacement fails with this system error
   // Runs after each read: another program writing the file at that moment.
   std::function<void()> after_read;
