@@ -290,9 +290,16 @@ class QtDriver final : public Driver {
         QWidget* page = stack->widget(i);
         layout.pages.push_back(ScreenBox(page));
         auto& controls = layout.page_controls.emplace_back();
-        for (QWidget* child : page->findChildren<QWidget*>())
-          if (child->isVisible() && child->parentWidget() == page)
-            controls.emplace_back(FromQ(child->objectName()), ScreenBox(child));
+        // Every control shown on it, as on a system whose controls all lie flat on the page:
+        // rules, and the rows and panes that only arrange the controls, are left out.
+        for (QWidget* child : page->findChildren<QWidget*>()) {
+          QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
+          const QAccessible::Role role = control->role();
+          const bool arranges = role == QAccessible::Pane || role == QAccessible::Client ||
+                              role == QAccessible::Separator || role == QAccessible::Border;
+          if (child->isVisibleTo(page) && !(arranges && NameOf(control).empty()))
+            controls.emplace_back(NameOf(control), ScreenBox(child));
+        }
       }
       for (QPushButton* button : window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
         layout.push_buttons.emplace_back(Plain(button->text()), ScreenBox(button));
