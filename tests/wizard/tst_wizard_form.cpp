@@ -57,8 +57,31 @@ TEST(ApplyResourceTexts, ReplacesWhatNamesAnIdAndSkipsEveryFailure) {
   };
   FormTexts texts;
   for (Row& r : rows) texts.controls.push_back({r.kind, r.kind[0] == 'P' ? nullptr : &r.caption, &r.tag, {}, {}});
+  // The parts of a tab strip, a toolbar and a list view: captions and tips from their own ids.
+  std::string tab = "t", tab_tag = "101", tab_tip = "104", tool_tip = "t", tool_tag = "101", header = "h",
+              header_tag = "104";
+  texts.controls.push_back({"TabStrip", nullptr, nullptr, nullptr, {{"", &tab, &tab_tag, &tab_tip, {}}}});
+  texts.controls.push_back({"Toolbar", nullptr, nullptr, nullptr, {{"", nullptr, &tool_tag, &tool_tip, {}}}});
+  texts.controls.push_back({"ListView", nullptr, nullptr, nullptr, {{"", &header, &header_tag, nullptr, {}}}});
   ApplyResourceTexts(texts);
   for (const Row& r : rows) EXPECT_EQ(r.caption, r.expected) << r.kind << " " << r.tag;
+  EXPECT_EQ(tab + "|" + tab_tip + "|" + tool_tip + "|" + header, "Cancel|&Finish|Cancel|&Finish");
+}
+
+// An id is a 16-bit number, however it is written: one beyond the range names no text, though
+// it would wrap round to one that has a text.
+TEST(ApplyResourceTexts, IdsAreSixteenBitNumbersRoundedToEven) {
+  const std::pair<const char*, std::optional<int16_t>> ids[] = {
+      {" 12 ", 12},  {"+3", 3},          {"2.5", 2},     {"3.5", 4},   {"32767", 32767}, {"32768", std::nullopt},
+      {"-32768", -32768}, {"-32769", std::nullopt}, {"", std::nullopt}, {".", std::nullopt}, {"1e3", std::nullopt},
+      {"12x", std::nullopt}};
+  for (const auto& [text, id] : ids) EXPECT_EQ(NumericId(text), id) << text;
+  const std::string wraps_to_101 = std::to_string(65536 + 101);
+  EXPECT_EQ(WizardStringTable().Text(101), "Cancel");
+  EXPECT_EQ(WizardStringTable().Text(65536 + 101), std::nullopt);
+  EXPECT_EQ(StringTable::Parse(wraps_to_101 + "\tWrapped\n").Text(101), std::nullopt);
+  EXPECT_EQ(StringTable::Parse("101\tA\\tB\\\\\r\n# 102\tnot read\n101\tsecond\n").Text(101), "A\tB\\");
+  EXPECT_EQ(StringTable::Parse("# 102\tnot read\n").Text(102), std::nullopt);
 }
 
 }  // namespace
