@@ -37,9 +37,12 @@ void TakeKeyboardBack(QWidget* window) {
 }
 
 void TypeText(QWidget* widget, const QString& text) {
-  for (const QChar letter : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(letter));
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(letter));
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    // A letter beyond the basic plane comes as one key's two halves.
+    const QString letter = text.mid(i, text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1);
+    i += letter.size() - 1;
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, letter);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, letter);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
   }
