@@ -51,9 +51,14 @@ lock="${KGH_BUILD_LOCK:-/tmp/kgh-build.lock}"
 export QT_QPA_PLATFORM=offscreen PYTHONPATH="$tool" KGH_MUTANT_FILTER="$slow"
 
 bash "$root/scripts/install-deps.sh" mutants
+# Warnings are errors, as in the project's own builds: a mutant those would refuse (a variable
+# left unused, a function that no longer returns) is one that does not compile.
 if [[ ! -f "$build/build.ninja" ]]; then
-  flock "$lock" cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKGH_BUILD_BENCH=OFF \
+  flock "$lock" cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKGH_BUILD_BENCH=OFF -DKGH_WERROR=ON \
     -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld >/dev/null
+elif ! grep -q '^KGH_WERROR:BOOL=ON' "$build/CMakeCache.txt"; then
+  echo "$build does not make warnings errors; configure it with -DKGH_WERROR=ON" >&2
+  exit 1
 fi
 flock "$lock" cmake --build "$build" >/dev/null
 

@@ -56,6 +56,19 @@ TEST(WebServerVirtualDirs, SelfIncludingFilesEndAndAnIncludedFolderIsReadInNameO
             (Entries{{"/", "/srv"}, {"/a", "/srv/a"}, {"/b", "/srv/b"}, {"/c", "/srv/c"}}));
 }
 
+TEST(WebServerVirtualDirs, AnIncludePatternReadsTheFilesItNamesAndNoOthers) {
+  TempDir dir;
+  WriteBytes(dir.File("apache2.conf"), "DocumentRoot /srv\nInclude " + dir.File("sites/*.conf") + "\nInclude " +
+                                           dir.File("mods/[!x]?.load") + "\n");
+  std::filesystem::create_directories(dir.path() / "sites");
+  std::filesystem::create_directories(dir.path() / "mods");
+  for (const char* name : {"sites/a.conf", "sites/a.conf.bak", "sites/notes.txt", "mods/m1.load", "mods/x1.load",
+                           "mods/mm1.load"})
+    WriteBytes(dir.File(name), std::string("Alias /") + name + " /srv/" + name + "\n");
+  EXPECT_EQ(Listed("", dir.File("apache2.conf"), ""),
+            (Entries{{"/", "/srv"}, {"/sites/a.conf", "/srv/sites/a.conf"}, {"/mods/m1.load", "/srv/mods/m1.load"}}));
+}
+
 TEST(WebServerVirtualDirs, TheNginxFixturesAreAcceptedByNginxItself) {
   if (!NginxInstalled()) GTEST_SKIP() << "nginx is not installed";
   for (const std::string& prefix : {kFixtures, kFixtures + "/nginx", std::string(WebServerVirtualDirs::kNginxPrefix)}) {
