@@ -59,14 +59,14 @@ TEST(WebServerVirtualDirs, SelfIncludingFilesEndAndAnIncludedFolderIsReadInNameO
 TEST(WebServerVirtualDirs, AnIncludePatternReadsTheFilesItNamesAndNoOthers) {
   TempDir dir;
   WriteBytes(dir.File("apache2.conf"), "DocumentRoot /srv\nInclude " + dir.File("sites/*.conf") + "\nInclude " +
-                                           dir.File("mods/[!x]?.load") + "\n");
-  std::filesystem::create_directories(dir.path() / "sites");
-  std::filesystem::create_directories(dir.path() / "mods");
+                                           dir.File("mods/[!x]?.load") + "\nInclude " + dir.File("odd/[a*") + "\n");
+  for (const char* folder : {"sites", "mods", "odd"}) std::filesystem::create_directories(dir.path() / folder);
   for (const char* name : {"sites/a.conf", "sites/a.conf.bak", "sites/notes.txt", "mods/m1.load", "mods/x1.load",
-                           "mods/mm1.load"})
+                           "mods/mm1.load", "odd/[a1", "odd/a1"})  // a "[" without its "]" is a letter
     WriteBytes(dir.File(name), std::string("Alias /") + name + " /srv/" + name + "\n");
   EXPECT_EQ(Listed("", dir.File("apache2.conf"), ""),
-            (Entries{{"/", "/srv"}, {"/sites/a.conf", "/srv/sites/a.conf"}, {"/mods/m1.load", "/srv/mods/m1.load"}}));
+            (Entries{{"/", "/srv"}, {"/sites/a.conf", "/srv/sites/a.conf"}, {"/mods/m1.load", "/srv/mods/m1.load"},
+                     {"/odd/[a1", "/srv/odd/[a1"}}));
 }
 
 TEST(WebServerVirtualDirs, TheNginxFixturesAreAcceptedByNginxItself) {
