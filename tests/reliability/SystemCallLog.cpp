@@ -111,11 +111,14 @@ std::string NameOf(int dir, const char* path) {
   return NameIn(s.folder, Absolute(s, dir, path));
 }
 
+// Forgets the descriptor's name; a descriptor closed twice is noted, as the second close may
+// close a file another part of the process opened under the same number meanwhile.
 void Forget(int fd) {
   if (!logging) return;
   State& s = state();
   const std::lock_guard lock(s.mutex);
   s.open.erase(fd);
+  if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) Note(s, "close", "(not open)");
 }
 
 mode_t ModeOf(int flags, va_list& args) {
@@ -188,7 +191,9 @@ int openat(int dir, const char* path, int flags, ...) {
 }
 
 int close(int fd) {
+  const int error = errno;
   Forget(fd);
+  errno = error;
   static auto* const real = Real<int(int)>("close");
   return real(fd);
 }

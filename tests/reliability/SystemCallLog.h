@@ -9,8 +9,9 @@
 namespace kgh::test {
 
 struct SystemCall {
-  std::string call;  // "create", "write", "truncate", "fsync", "rename", "unlink"
-  std::string path;  // a file's name in the folder, "." for the folder itself
+  std::string call;  // "create", "write", "truncate", "fsync", "rename", "unlink", "close"
+  std::string path;  // a file's name in the folder, "." for the folder itself; for "close",
+                     // "(not open)": a descriptor of any file closed again
   std::string to;    // the new name, for "rename"
 };
 

@@ -3,6 +3,8 @@
 // the folder after; a file rewritten in place has a flushed copy of its old content beside it
 // until its own new content is flushed. A flush that fails fails the save.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -94,6 +96,44 @@ TEST(DurableSteps, AFailedFlushFailsTheSaveAndKeepsTheOldContent) {
     EXPECT_EQ(ListFiles(dir.path()), (linked ? std::vector<std::string>{"Orvex.INI", "link.ini"}
                                              : std::vector<std::string>{"Orvex.INI"}));
   }
+}
+
+// What is no regular file is neither read nor replaced, and left as it is; the store closes what
+// it opened to find that out once.
+TEST(DurableSteps, WhatIsNoRegularFileIsRefusedAndLeftAlone) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo(dir.File("Orvex.INI").c_str(), 0600), 0);
+  SystemCallLog log(dir.path().string());
+  for (const auto& [path, refusal] : {std::pair{dir.File("Orvex.INI"), ENODEV}, {dir.path().string(), EISDIR}}) {
+    std::string bytes;
+    int error = 0;
+    EXPECT_EQ(SystemFileStore().Read(path, bytes, error), ReadStatus::Failed) << path;
+    EXPECT_EQ(error, refusal) << path;
+    EXPECT_FALSE(SystemFileStore().Replace(path, kNew, error)) << path;
+    EXPECT_EQ(error, refusal) << path;
+  }
+  EXPECT_EQ(Steps(log.calls()), std::vector<std::string>{});
+  struct stat st {};
+  ASSERT_EQ(stat(dir.File("Orvex.INI").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// A save removes the temporary files that killed writers left beside the file, once their
+// processes are gone, and no other file.
+TEST(DurableSteps, ASaveRemovesWhatWritersThatAreGoneLeftBehind) {
+  TempDir dir;
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  ASSERT_GT(gone, 0);
+  ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+  const std::string left = ".Orvex.INI." + std::to_string(gone) + ".17.tmp";
+  const std::string running = ".Orvex.INI." + std::to_string(getppid()) + ".18.tmp";
+  for (const std::string& name : {left, running, std::string(".Orvex.INI.notapid.19.tmp"), std::string("other.tmp")})
+    WriteBytes(dir.File(name), "partial");
+  const Saved saved = SaveLogged(dir, kNew);
+  ASSERT_TRUE(saved.ok) << saved.error;
+  EXPECT_EQ(ListFiles(dir.path()),
+            (std::vector<std::string>{running, ".Orvex.INI.notapid.19.tmp", "Orvex.INI", "other.tmp"}));
 }
 
 }  // namespace
