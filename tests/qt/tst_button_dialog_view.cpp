@@ -45,6 +45,11 @@ TEST(ButtonDialogView, KindKeysGreyTheUserFieldsOkWaitsForTheFormBrowseFillsTheA
   EXPECT_EQ(qt::FilterLine(files.requests[0]), "ASP / HTML pages (*.htm *.asp *.aspx *.php)");
   auto* url = Child<QLineEdit>(&view, "txtURL");
   EXPECT_EQ(url->text(), "http://intranet:8080/pages/a.htm");
+  files.choices = {"/srv/web/img/docs.bmp"};
+  ClickOn(&view, "cmdBrowseBitmap");
+  ASSERT_EQ(files.requests.size(), 2u);
+  EXPECT_EQ(files.requests[1].title, "Select BMP file");
+  EXPECT_EQ(Child<QLineEdit>(&view, "txtBitmap")->text(), "http://intranet:8080/img/docs.bmp");
   QTest::keyClick(url, Qt::Key_Return);  // the default button
   EXPECT_FALSE(view.isVisible());
   EXPECT_TRUE(dialog.Confirmed);

@@ -80,6 +80,9 @@ TEST_F(OptionsViewTest, TypingClickingChoosingBrowsingAndCtrlTabReachTheFormAndS
   EXPECT_EQ(engine->currentText(), "3 - Use engine that is installed");
 
   EXPECT_FALSE(view->SetFocus(form->txtHome)) << "not on the page shown";
+  QTest::keyClick(engine, Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier);  // only Ctrl+Tab turns pages
+  EXPECT_TRUE(Find<QWidget>("picOptions(3)")->isVisible());
+  engine->setFocus();
   QTest::keyClick(engine, Qt::Key_Tab, Qt::ControlModifier);  // from the last page round to the first
   EXPECT_TRUE(Find<QWidget>("picOptions(0)")->isVisible());
   EXPECT_FALSE(Find<QWidget>("picOptions(3)")->isVisible());
