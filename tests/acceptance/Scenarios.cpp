@@ -110,10 +110,18 @@ SCENARIO(OptionsDialog, EveryPageShowsItsNamedControlsInsideTheTabStripAndClearO
       if (name != "Toolbar preview") names.push_back(name);  // a picture of the toolbar that one front-end adds
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, expected) << tab;
-    for (const auto& [name, box] : layout.page_controls[page]) {
+    const auto& controls = layout.page_controls[page];
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const auto& [name, box] = controls[i];
       EXPECT_TRUE(layout.pages[page].Contains(box)) << tab << ": \"" << name << "\" runs out of its page";
       for (const auto& [button, button_box] : layout.push_buttons)
         EXPECT_FALSE(box.Overlaps(button_box)) << tab << ": \"" << name << "\" lies over " << button;
+      // Controls lie side by side, or one frames the other.
+      for (std::size_t j = i + 1; j < controls.size(); ++j) {
+        const auto& [other, other_box] = controls[j];
+        EXPECT_TRUE(!box.Overlaps(other_box) || box.Contains(other_box) || other_box.Contains(box))
+            << tab << ": \"" << name << "\" and \"" << other << "\" lie over each other";
+      }
     }
     for (const auto& [button, button_box] : layout.push_buttons)
       EXPECT_FALSE(layout.pages[page].Overlaps(button_box)) << tab << ": the page lies over " << button;
