@@ -1,7 +1,15 @@
 // The file dialogs and the folder picker as a user meets them: what they open on, what they
 // offer, what they refuse, and the path they hand back.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+#include <optional>
+
 #include "QtFakes.h"
 #include "platform/CBrowseFolder.h"
+#include "qt/QtApplicationGuard.h"
 #include "qt/QtFileDialogs.h"
 #include "qt/QtFolderBrowser.h"
 #include "support/TempDir.h"
@@ -110,6 +118,66 @@ TEST_F(PlatformDialogsTest, TheFolderPickerOpensOnTheFolderGivenAndReturnsTheOne
 
   WhenModal("FolderBrowser", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
   EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), "");
+}
+
+// An X server of its own on display `number`, for as long as it lives.
+class XServer {
+ public:
+  explicit XServer(int number) : socket_("/tmp/.X11-unix/X" + std::to_string(number)) {
+    pid_ = fork();
+    if (pid_ == 0) {
+      const std::string display = ":" + std::to_string(number);
+      execlp("Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    for (int tries = 0; tries < 100 && !std::filesystem::exists(socket_); ++tries) QTest::qWait(100);
+  }
+  ~XServer() {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+  bool running() const { return std::filesystem::exists(socket_); }
+
+ private:
+  std::string socket_;
+  pid_t pid_ = -1;
+};
+
+// Whether Qt would find a platform to show windows on, asked the way Qt chooses one; a wrong
+// "yes" ends the host's process inside Qt, a wrong "no" refuses the dialogs.
+TEST(DisplayAvailable, AsQtWouldChooseItsPlatform) {
+  const int number = 100 + getpid() % 400;
+  XServer server(number);
+  ASSERT_TRUE(server.running()) << "Xvfb :" << number;
+  TempDir runtime, compositor;
+  WriteBytes(compositor.File("wayland-0"), "");
+  const std::string live = ":" + std::to_string(number), dead = ":" + std::to_string(number + 1);
+  struct Case { const char *platform, *session, *display, *wayland; std::string runtime; bool available; };
+  const Case cases[] = {
+      {"offscreen", "", "", "", "", true},
+      {"xcb", "", "", "", "", false},
+      {"xcb", "", dead.c_str(), "", "", false},
+      {"xcb", "", live.c_str(), "", "", true},
+      {"", "", live.c_str(), "", "", true},                 // the default is X
+      {"", "wayland", "", "", runtime.path(), false},        // a Wayland session tries Wayland, then X
+      {"", "wayland", live.c_str(), "", runtime.path(), true},
+      {"", "wayland", "", "wayland-1", runtime.path(), true},
+      {"wayland", "", "", "", compositor.path(), true},      // the compositor's socket by its usual name
+      {"wayland", "", live.c_str(), "", runtime.path(), false},
+      {"wayland;offscreen", "", "", "", runtime.path(), true},
+      {"xcb:nodpi;wayland", "", dead.c_str(), "", runtime.path(), false},
+  };
+  const char* names[] = {"QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"};
+  std::map<std::string, std::optional<std::string>> saved;
+  for (const char* name : names) saved[name] = std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
+  for (const Case& c : cases) {
+    const std::string values[] = {c.platform, c.session, c.display, c.wayland, c.runtime};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+      values[i].empty() ? unsetenv(names[i]) : setenv(names[i], values[i].c_str(), 1);
+    EXPECT_EQ(qt::DisplayAvailable(), c.available)
+        << c.platform << " | " << c.session << " | " << c.display << " | " << c.wayland << " | " << c.runtime;
+  }
+  for (const auto& [name, value] : saved) value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
 }
 
 }  // namespace
