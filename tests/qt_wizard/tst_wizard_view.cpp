@@ -56,6 +56,21 @@ TEST(WizardView, ClicksWalkThePagesWithTheirTitlesWholeTextsAndButtonsThenF1AndE
       EXPECT_GE(label->height(), label->heightForWidth(label->width())) << "the whole text";
       EXPECT_TRUE(view->rect().contains(QRect(label->mapTo(view, QPoint(0, 0)), label->size())));
     }
+    // The controls shown lie side by side, and every button has a name assistive technology reads.
+    std::vector<QWidget*> shown;
+    for (QWidget* widget : view->findChildren<QWidget*>())
+      if (widget->isVisible() && (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)))
+        shown.push_back(widget);
+    const auto place = [view](QWidget* w) { return QRect(w->mapTo(view, QPoint(0, 0)), w->size()); };
+    for (std::size_t a = 0; a < shown.size(); ++a) {
+      if (qobject_cast<QAbstractButton*>(shown[a])) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(shown[a])->text(QAccessible::Name).isEmpty())
+            << shown[a]->objectName().toStdString();
+      }
+      for (std::size_t b = a + 1; b < shown.size(); ++b)
+        EXPECT_FALSE(place(shown[a]).intersects(place(shown[b])))
+            << shown[a]->objectName().toStdString() << " and " << shown[b]->objectName().toStdString();
+    }
   }
   QTest::keyClick(Child<QPushButton>(view, "cmdNav(3)"), Qt::Key_F1);
   EXPECT_TRUE(rig.wizard->HelpRequested());
