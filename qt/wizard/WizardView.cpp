@@ -80,10 +80,6 @@ void WizardView::Render() {
     widgets_.page[step]->setEnabled(page.enabled);
   }
   controls_.RenderAll();
-  // The choice buttons show pictures only; their labels say what they do, so the labels'
-  // texts name them.
-  widgets_.iis->setAccessibleName(ToQ(form_.lblExpl.caption));
-  widgets_.empty->setAccessibleName(ToQ(form_.Label1.caption));
   LayOutTexts(widgets_);
 }
 

@@ -72,6 +72,12 @@ TEST(WizardView, ClicksWalkThePagesWithTheirTitlesWholeTextsAndButtonsThenF1AndE
             << shown[a]->objectName().toStdString() << " and " << shown[b]->objectName().toStdString();
     }
   }
+  // The two ways to build, picture buttons, are named by the texts beside them.
+  std::vector<std::string> ways;
+  for (QAbstractButton* button : Child(view, "fraStep(1)")->findChildren<QAbstractButton*>())
+    ways.push_back(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).toStdString());
+  EXPECT_EQ(ways, (std::vector<std::string>{"Create configuration based on existing IIS web application",
+                                             "Create empty configuration"}));
   QTest::keyClick(Child<QPushButton>(view, "cmdNav(3)"), Qt::Key_F1);
   EXPECT_TRUE(rig.wizard->HelpRequested());
   EXPECT_EQ(Child<QStackedWidget>(view, "fraStep")->currentIndex(), 1);
