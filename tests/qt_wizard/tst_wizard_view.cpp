@@ -108,5 +108,21 @@ TEST(WizardView, ThePopupOffersTheWebApplicationsAndTheChosenOneIsBuilt) {
   EXPECT_EQ(rig.wizard->NewConfigFile(), "/cfg/intranet.ini");
 }
 
+// The wizard may end while it shows the hourglass: the pointer it set goes with it, and the
+// host application's own stays.
+TEST(WizardView, AHostThatEndsDuringTheHourglassGivesThePointerBack) {
+  UseApplication();
+  QApplication::setOverrideCursor(Qt::CrossCursor);
+  {
+    qt::QtWizardHost host;
+    host.SetHourglass(true);
+    host.SetHourglass(true);
+  }
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::CrossCursor);
+  QApplication::restoreOverrideCursor();
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
 }  // namespace kgh::test
