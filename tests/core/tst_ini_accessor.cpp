@@ -155,13 +155,15 @@ TEST_F(IniAccessor, FailedRemovalShowsTheSystemsReasonAndFailedWritesStaySilent)
 }
 
 // A platform that caches profile writes, as Windows does: a write reaches the disk, where the
-// browser reads it, only once the cache for its file, or for every file, is flushed.
+// browser reads it, only once the cache for its file, or for every file, is flushed. Its section
+// write reads the lines up to an empty one, however long the text handed to it.
 class CachingProfile final : public ProfileApi {
  public:
   std::size_t GetSection(std::string_view s, std::size_t n, const std::string& f, std::string& out) override {
     return disk_.GetSection(s, n, f, out);
   }
   bool WriteSection(std::string_view s, std::string_view c, const std::string& f) override {
+    sections_ended = sections_ended && c.ends_with(std::string_view("\0\0", 2));
     return Cached(f, disk_.WriteSection(s, c, f));
   }
   std::size_t GetString(std::string_view s, std::string_view k, std::string_view d, std::size_t n,
@@ -179,6 +181,7 @@ class CachingProfile final : public ProfileApi {
   void Flush(const std::string& f) override { f.empty() ? unflushed_.clear() : (void)unflushed_.erase(f); }
   int LastError() const override { return disk_.LastError(); }
   bool Unflushed(const std::string& f) const { return unflushed_.contains(f); }
+  bool sections_ended = true;  // every section text ended with an empty line
 
  private:
   bool Cached(const std::string& f, bool ok) {
@@ -189,7 +192,7 @@ class CachingProfile final : public ProfileApi {
   std::set<std::string> unflushed_;
 };
 
-TEST_F(IniAccessor, EveryWriteIsFlushedSoTheBrowserSeesItAtOnce) {
+TEST_F(IniAccessor, EveryWriteIsFlushedSoTheBrowserSeesItAtOnceAndASectionTextEndsWithAnEmptyLine) {
   CachingProfile profile;
   CIniFile2 ini(profile, nullptr);
   ini.INIFile = file;
@@ -203,6 +206,7 @@ TEST_F(IniAccessor, EveryWriteIsFlushedSoTheBrowserSeesItAtOnce) {
     write();
     EXPECT_FALSE(profile.Unflushed(file)) << what;
   }
+  EXPECT_TRUE(profile.sections_ended);
 }
 
 TEST_F(IniAccessor, AReadOnlyFileIsNotWrittenEvenByRootAndWritesKeepPermissionsAndLinks) {
