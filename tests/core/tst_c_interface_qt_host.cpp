@@ -7,9 +7,15 @@
 
 #include <KelmarGUIHelper/KelmarGUIHelper.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +67,53 @@ class QtHost : public ::testing::Test {
   std::string file_ = dir_.File("Orvex.INI");
   std::string before_;
 };
+
+// The user's part of a new configuration, made as the dialogs come up on the host application's
+// thread: Next, the empty configuration, its file name typed, and OK in the options dialog. Each
+// is done once the timer's turn is over, since a dialog it opens runs until the next turn.
+void BuildAnEmptyConfigurationAs(const std::string& built, QTimer& user) {
+  QObject::connect(&user, &QTimer::timeout, [built] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || window->focusWidget() == nullptr) return;
+    const QPointer<QWidget> focus = window->focusWidget();
+    const QString title = window->windowTitle();
+    std::function<void()> act = [focus] { QTest::keyClick(focus, Qt::Key_Return); };  // OK, or Next
+    if (qobject_cast<QFileDialog*>(window) != nullptr) {
+      act = [focus, built] {
+        QTest::keyClicks(focus, QString::fromStdString(built));
+        QTest::keyClick(focus, Qt::Key_Return);
+      };
+    } else if (title.startsWith(QStringLiteral("Pallix Browser Configuration Wizard - "))) {
+      for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisible() &&
+            QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) == "Create empty configuration")
+          act = [button = QPointer<QAbstractButton>(button)] { QTest::mouseClick(button, Qt::LeftButton); };
+    } else if (title != QStringLiteral("Pallix Browser Options")) {
+      return;
+    }
+    QTimer::singleShot(0, window, act);
+  });
+  user.start(100);
+}
+
+TEST_F(QtHost, TheWizardOnTheApplicationsThreadAnswersThePathOfTheConfigurationBuilt) {
+  const std::string built = dir_.File("new.ini");
+  EXPECT_EQ(InChildProcess([&] {
+              setenv("QT_QPA_PLATFORM", "offscreen", 1);
+              int argc = 1;
+              char name[] = "host";
+              char* argv[] = {name, nullptr};
+              const QApplication application(argc, argv);
+              QTimer user;
+              BuildAnEmptyConfigurationAs(built, user);
+              char* path = KelmarGUIHelper_CreateNew();
+              const bool answered = path != nullptr && path == built && KelmarGUIHelper_LastError() == 0;
+              KelmarGUIHelper_FreeString(path);
+              return answered ? 0 : 1;
+            }),
+            0);
+  EXPECT_NE(test::ReadBytes(built).find("[PrivateData]\r\n"), std::string::npos) << "saved by the options dialog";
+}
 
 TEST_F(QtHost, DialogCallsFromAnotherThreadThanTheApplicationsReturnWithTheReason) {
   EXPECT_EQ(InChildProcess([&] {
