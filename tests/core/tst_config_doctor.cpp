@@ -115,12 +115,14 @@ TEST(ConfigDoctor, AnEntryAllowsWhatBeginsWithItCaseAsideWithStarsWithinOnePathP
   EXPECT_FALSE(EntryAllows("*a*a*a*a*a*a*a*a*a*a*b", std::string(1000, 'a')));
 }
 
-// What looks wrong but is not: a drive letter, "=" in a fragment, a section named twice, comments.
+// What looks wrong but is not: a drive letter, "=" in a fragment, a section named twice, comments,
+// a button that names no section.
 TEST(ConfigDoctor, LeavesAloneWhatOnlyLooksWrong) {
   test::TempDir dir;
   const std::string file = dir.File("Orvex.INI");
   test::WriteBytes(file,
                    "[Browser]\r\n; the start page\r\n; (on every kiosk)\r\n\r\nHomepage=C:\\kiosk\\start.htm\r\n[Toolbar]\r\nUser1=http://kiosk.local/a.htm\r\n"
+                   "=http://kiosk.local/nameless.htm\r\n"
                    "User1=http://kiosk.local/b.htm\r\n[User1]\r\nCaption=A\r\n_Faq=http://kiosk.local/faq#q=1\r\n"
                    "_Q=\"http://kiosk.local/q.htm?a=1\"\r\n[Domains]\r\nhttp://kiosk.local/\r\n");
   std::vector<Finding> findings;

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -46,13 +47,15 @@ int StoreSave(const std::string& path, const std::string& bytes) {
   return saved ? 0 : std::max(error, 1);
 }
 
-// Whether a check of the file names the rule `code`.
-bool Names(const std::string& file, const std::string& code) {
+// What a check of the file says under the rule `code`, if it names that rule.
+std::optional<std::string> Said(const std::string& file, const std::string& code) {
   std::vector<Finding> findings;
   int error = 0;
   EXPECT_TRUE(CheckConfigurationFile(file, findings, error)) << error;
-  return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) { return f.code == code; });
+  const auto found = std::find_if(findings.begin(), findings.end(), [&](const Finding& f) { return f.code == code; });
+  return found == findings.end() ? std::nullopt : std::optional(found->message);
 }
+bool Names(const std::string& file, const std::string& code) { return Said(file, code).has_value(); }
 
 // What a rewrite in place leaves beside `file` when it is killed: a copy of `previous`, the
 // content the file had, made while `next` was being written.
@@ -242,7 +245,10 @@ TEST_P(HostileNeighbours, ASaveThatChangesNothingStillMakesATornFileWholeAndRemo
     const std::string copy = CopyLeftBeside(file_, kReal, next);
     Give(copy, saver_->uid, saver_->shared_group, 0640);
     ExpectSaverReads(kReal);
-    EXPECT_TRUE(Names(file_, "killed-save"));
+    EXPECT_EQ(Said(file_, "killed-save"),
+              "A save of this file was killed midway and left its safety copy beside it: where the file is torn, this "
+              "check and the dialog read the copy while the browser reads the torn file; save the configuration once "
+              "(OK in the options dialog, or apply) to make the file whole.");
     EXPECT_EQ(AsSaver(save.save), 0);
     EXPECT_FALSE(Names(file_, "killed-save"));
     EXPECT_EQ(ReadBytes(file_), kReal) << "the browser still reads a torn file";
