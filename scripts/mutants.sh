@@ -171,7 +171,9 @@ for folder in "${folders[@]}"; do
       --mutantDir "$work/mutants" >/dev/null
     ls "$work/mutants" >"$work/all"
     if [[ -n "$sample" ]]; then
-      cp "$work/all" "$work/chosen"
+      # Only the mutants holding a line that a wanted one was mutated to are looked at.
+      grep -F "$source: " "$wanted" | sed 's/.* ==> //; s/ (occurrence [0-9]*)$//; s/ \\n .*//' >"$work/lines"
+      (cd "$work/mutants" && { grep -lF -f "$work/lines" -- * || true; }) >"$work/chosen"
       quota=$(grep -c "^$source: " "$wanted" || true)
     else
       quota=$(( ($(wc -l <"$root/$source") + lines_per_mutant - 1) / lines_per_mutant ))
