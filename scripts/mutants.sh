@@ -23,7 +23,17 @@
 # nothing else may build from this tree while it runs.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-tool="${KGH_MUTATOR:-$root/../shared/tools/universalmutator}"
+# The shared tool lies beside the project's checkout on the workplace's machines; KGH_MUTATOR
+# names another copy.
+tool="${KGH_MUTATOR:-}"
+for candidate in "$root/../shared/tools/universalmutator" /work/shared/tools/universalmutator; do
+  [[ -n "$tool" ]] || { [[ -f "$candidate/universalmutator/genmutants.py" ]] && tool="$candidate"; }
+done
+if [[ -z "$tool" ]]; then
+  echo "mutants.sh: the shared universalmutator is not on this machine (set KGH_MUTATOR to its folder);" \
+    "no mutant was run" >&2
+  exit 0
+fi
 rules="$root/scripts/mutants.rules"
 equivalent="$root/scripts/mutants-equivalent.txt"
 lines_per_mutant=40
