@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <map>
 #include <optional>
 
@@ -120,38 +121,50 @@ TEST_F(PlatformDialogsTest, TheFolderPickerOpensOnTheFolderGivenAndReturnsTheOne
   EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), "");
 }
 
-// An X server of its own on display `number`, for as long as it lives.
+// An X server of its own, on a display number it chose free, for as long as it lives.
 class XServer {
  public:
-  explicit XServer(int number) : socket_("/tmp/.X11-unix/X" + std::to_string(number)) {
+  XServer() {
+    int ready[2];
+    if (pipe(ready) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
-      const std::string display = ":" + std::to_string(number);
-      execlp("Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
+      close(ready[0]);
+      const std::string fd = std::to_string(ready[1]);
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
       _exit(127);
     }
-    for (int tries = 0; tries < 100 && !std::filesystem::exists(socket_); ++tries) QTest::qWait(100);
+    close(ready[1]);
+    // Xvfb writes its display number once it takes clients; EOF when it could not start.
+    char digits[16] = {};
+    for (std::size_t got = 0; got < sizeof digits - 1;) {
+      const ssize_t n = read(ready[0], digits + got, sizeof digits - 1 - got);
+      if (n <= 0 || digits[got + static_cast<std::size_t>(n) - 1] == '\n') break;
+      got += static_cast<std::size_t>(n);
+    }
+    close(ready[0]);
+    if (digits[0] >= '0' && digits[0] <= '9') display_ = ":" + std::string(digits, std::strcspn(digits, "\n"));
   }
   ~XServer() {
+    if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
   }
-  bool running() const { return std::filesystem::exists(socket_); }
+  const std::string& display() const { return display_; }  // "" when it did not start
 
  private:
-  std::string socket_;
   pid_t pid_ = -1;
+  std::string display_;
 };
 
 // Whether Qt would find a platform to show windows on, asked the way Qt chooses one; a wrong
 // "yes" ends the host's process inside Qt, a wrong "no" refuses the dialogs.
 TEST(DisplayAvailable, AsQtWouldChooseItsPlatform) {
-  const int number = 100 + getpid() % 400;
-  XServer server(number);
-  ASSERT_TRUE(server.running()) << "Xvfb :" << number;
+  const XServer server;
+  ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
   TempDir runtime, compositor;
   WriteBytes(compositor.File("wayland-0"), "");
-  const std::string live = ":" + std::to_string(number), dead = ":" + std::to_string(number + 1);
+  const std::string live = server.display(), dead = ":" + std::to_string(std::stoi(live.substr(1)) + 1000);
   struct Case { const char *platform, *session, *display, *wayland; std::string runtime; bool available; };
   const Case cases[] = {
       {"offscreen", "", "", "", "", true},
