@@ -5,37 +5,28 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "config/ProfileApi.h"
+#include "config/ForwardingProfile.h"
 #include "platform/FileStore.h"
 #include "platform/MessageBox.h"
 
 namespace kgh::cli {
 
-class RecordingProfile final : public ProfileApi {
+class RecordingProfile final : public ForwardingProfile {
  public:
-  std::size_t GetSection(std::string_view s, std::size_t n, const std::string& f, std::string& out) override {
-    return inner_.GetSection(s, n, f, out);
-  }
+  RecordingProfile() : ForwardingProfile(SystemProfileApi()) {}
   bool WriteSection(std::string_view s, std::string_view c, const std::string& f) override {
-    return Record(inner_.WriteSection(s, c, f));
-  }
-  std::size_t GetString(std::string_view s, std::string_view k, std::string_view d, std::size_t n,
-                        const std::string& f, std::string& out) override {
-    return inner_.GetString(s, k, d, n, f, out);
-  }
-  int32_t GetInt(std::string_view s, std::string_view k, int32_t d, const std::string& f) override {
-    return inner_.GetInt(s, k, d, f);
+    return Record(ForwardingProfile::WriteSection(s, c, f));
   }
   bool WriteString(std::string_view s, std::string_view k, std::string_view v, const std::string& f) override {
-    return Record(inner_.WriteString(s, k, v, f));
+    return Record(ForwardingProfile::WriteString(s, k, v, f));
   }
-  bool DeleteSection(std::string_view s, const std::string& f) override { return Record(inner_.DeleteSection(s, f)); }
-  bool ReplaceContent(const std::string& f, std::string_view b) override { return Record(inner_.ReplaceContent(f, b)); }
-  void BeginTransaction(const std::string& f) override { inner_.BeginTransaction(f); }
-  bool CommitTransaction(const std::string& f) override { return Record(inner_.CommitTransaction(f)); }
-  void AbandonTransaction(const std::string& f) override { inner_.AbandonTransaction(f); }
-  void Flush(const std::string& f) override { inner_.Flush(f); }
-  int LastError() const override { return inner_.LastError(); }
+  bool DeleteSection(std::string_view s, const std::string& f) override {
+    return Record(ForwardingProfile::DeleteSection(s, f));
+  }
+  bool ReplaceContent(const std::string& f, std::string_view b) override {
+    return Record(ForwardingProfile::ReplaceContent(f, b));
+  }
+  bool CommitTransaction(const std::string& f) override { return Record(ForwardingProfile::CommitTransaction(f)); }
 
   bool failed = false;
 
@@ -53,7 +44,6 @@ class RecordingProfile final : public ProfileApi {
     failed = failed || !ok;
     return ok;
   }
-  ProfileApi& inner_ = SystemProfileApi();
 };
 
 // Message boxes become lines on stderr; the first one marks the command as failed.

@@ -40,6 +40,18 @@ int InChildProcess(const std::function<int()>& host) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// Runs `host` in a child process whose Qt application, offscreen, the host made itself.
+int InHostApplication(const std::function<int()>& host) {
+  return InChildProcess([&] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char name[] = "host";
+    char* argv[] = {name, nullptr};
+    const QApplication application(argc, argv);
+    return host();
+  });
+}
+
 // Makes every dialog call on `file`; how many did not come back at once with `expected`.
 int DialogCallsRefused(const std::string& file, int expected) {
   int wrong = 0;
@@ -98,12 +110,7 @@ void BuildAnEmptyConfigurationAs(const std::string& built, QTimer& user) {
 
 TEST_F(QtHost, TheWizardOnTheApplicationsThreadAnswersThePathOfTheConfigurationBuilt) {
   const std::string built = dir_.File("new.ini");
-  EXPECT_EQ(InChildProcess([&] {
-              setenv("QT_QPA_PLATFORM", "offscreen", 1);
-              int argc = 1;
-              char name[] = "host";
-              char* argv[] = {name, nullptr};
-              const QApplication application(argc, argv);
+  EXPECT_EQ(InHostApplication([&] {
               QTimer user;
               BuildAnEmptyConfigurationAs(built, user);
               char* path = KelmarGUIHelper_CreateNew();
@@ -116,12 +123,7 @@ TEST_F(QtHost, TheWizardOnTheApplicationsThreadAnswersThePathOfTheConfigurationB
 }
 
 TEST_F(QtHost, DialogCallsFromAnotherThreadThanTheApplicationsReturnWithTheReason) {
-  EXPECT_EQ(InChildProcess([&] {
-              setenv("QT_QPA_PLATFORM", "offscreen", 1);
-              int argc = 1;
-              char name[] = "host";
-              char* argv[] = {name, nullptr};
-              const QApplication application(argc, argv);
+  EXPECT_EQ(InHostApplication([&] {
               int wrong = -1;
               std::thread([&] { wrong = DialogCallsRefused(file_, KELMARGUIHELPER_ERROR_OTHER_THREAD); }).join();
               return wrong;

@@ -8,6 +8,7 @@
 
 #include "component/SetupOrvex.h"
 #include "config/CIniFile2.h"
+#include "config/ForwardingProfile.h"
 #include "platform/FileStore.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
@@ -157,29 +158,20 @@ TEST_F(IniAccessor, FailedRemovalShowsTheSystemsReasonAndFailedWritesStaySilent)
 // A platform that caches profile writes, as Windows does: a write reaches the disk, where the
 // browser reads it, only once the cache for its file, or for every file, is flushed. Its section
 // write reads the lines up to an empty one, however long the text handed to it.
-class CachingProfile final : public ProfileApi {
+class CachingProfile final : public ForwardingProfile {
  public:
-  std::size_t GetSection(std::string_view s, std::size_t n, const std::string& f, std::string& out) override {
-    return disk_.GetSection(s, n, f, out);
-  }
+  CachingProfile() : ForwardingProfile(SystemProfileApi()) {}
   bool WriteSection(std::string_view s, std::string_view c, const std::string& f) override {
     sections_ended = sections_ended && c.ends_with(std::string_view("\0\0", 2));
-    return Cached(f, disk_.WriteSection(s, c, f));
-  }
-  std::size_t GetString(std::string_view s, std::string_view k, std::string_view d, std::size_t n,
-                        const std::string& f, std::string& out) override {
-    return disk_.GetString(s, k, d, n, f, out);
-  }
-  int32_t GetInt(std::string_view s, std::string_view k, int32_t d, const std::string& f) override {
-    return disk_.GetInt(s, k, d, f);
+    return Cached(f, ForwardingProfile::WriteSection(s, c, f));
   }
   bool WriteString(std::string_view s, std::string_view k, std::string_view v, const std::string& f) override {
-    return Cached(f, disk_.WriteString(s, k, v, f));
+    return Cached(f, ForwardingProfile::WriteString(s, k, v, f));
   }
-  bool DeleteSection(std::string_view s, const std::string& f) override { return Cached(f, disk_.DeleteSection(s, f)); }
-  bool ReplaceContent(const std::string& f, std::string_view b) override { return Cached(f, disk_.ReplaceContent(f, b)); }
+  bool DeleteSection(std::string_view s, const std::string& f) override {
+    return Cached(f, ForwardingProfile::DeleteSection(s, f));
+  }
   void Flush(const std::string& f) override { f.empty() ? unflushed_.clear() : (void)unflushed_.erase(f); }
-  int LastError() const override { return disk_.LastError(); }
   bool Unflushed(const std::string& f) const { return unflushed_.contains(f); }
   bool sections_ended = true;  // every section text ended with an empty line
 
@@ -188,7 +180,6 @@ class CachingProfile final : public ProfileApi {
     unflushed_.insert(f);
     return ok;
   }
-  ProfileApi& disk_ = SystemProfileApi();
   std::set<std::string> unflushed_;
 };
 
