@@ -131,7 +131,8 @@ class XServer {
     if (pid_ == 0) {
       close(ready[0]);
       const std::string fd = std::to_string(ready[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
+      // -noreset: a server that resets when its last client leaves turns the next one away.
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(ready[1]);
