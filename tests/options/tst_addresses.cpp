@@ -50,6 +50,14 @@ TEST_F(Addresses, AChosenFileBecomesAnAddressRelativeToTheRootOnTheDefaultServer
   EXPECT_EQ(asked(files.requests.back()), "Select BMP file|BMP files |bmp|D:\\Web");
 }
 
+// A host that gave no folder picker: the root stays, and nothing is opened or said.
+TEST_F(Addresses, BrowsingForTheRootWithoutAFolderPickerKeepsIt) {
+  auto form = Open("C:\\Web", "devbox");
+  form->cmdBrowseDir_Click();
+  EXPECT_EQ(form->txtRoot.text, "C:\\Web");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(Addresses, ApplyChangeAsksThenRewritesEveryAddressOfTheDialog) {
   auto form = OpenWith({"[Browser]", "Homepage=http://DEVBOX:8080/pages/start.asp", "[Toolbar]", "Back=1",
                         "User1=http://devbox:8080/news.htm", "[User1]", "Caption=News",
