@@ -255,6 +255,14 @@ TEST_P(HostileNeighbours, ASaveThatChangesNothingStillMakesATornFileWholeAndRemo
     EXPECT_EQ(ReadBytes(linked), kReal);
     EXPECT_FALSE(std::filesystem::exists(copy));
   }
+  // With one link left the save renames a new file in: the copy made for the torn one goes too.
+  std::filesystem::remove(linked);
+  WriteBytes(file_, next.substr(0, 30) + kReal.substr(30));
+  const std::string copy = CopyLeftBeside(file_, kReal, next);
+  Give(copy, saver_->uid, saver_->shared_group, 0640);
+  ASSERT_EQ(StoreSave(file_, kReal), 0);
+  EXPECT_EQ(ReadBytes(file_), kReal);
+  EXPECT_FALSE(std::filesystem::exists(copy));
 }
 
 TEST_P(HostileNeighbours, ACopyOfAWriteThatCompletedIsNotReadInPlaceOfTheNewContent) {
