@@ -79,6 +79,25 @@ TEST(DurableSteps, AFileWithOtherLinksKeepsAFlushedCopyUntilItIsFlushedItself) {
   EXPECT_EQ(ListFiles(dir.path()), (std::vector<std::string>{"Orvex.INI", "link.ini"}));
 }
 
+// Through a symbolic link the file it leads to is replaced, by a new file made beside that file
+// under a name that a later save knows for a leftover of this one.
+TEST(DurableSteps, ASaveThroughALinkReplacesTheFileItLeadsTo) {
+  TempDir dir;
+  WriteBytes(dir.File("real.ini"), kOld);
+  ASSERT_EQ(symlink("real.ini", dir.File("Orvex.INI").c_str()), 0);
+  SystemCallLog log(dir.path().string());
+  int error = 0;
+  ASSERT_TRUE(SystemFileStore().Replace(dir.File("Orvex.INI"), kNew, error)) << error;
+  const std::vector<SystemCall> calls = log.calls();
+  ASSERT_FALSE(calls.empty());
+  EXPECT_EQ(calls.front().call, "create");
+  const std::string pid = std::to_string(getpid());
+  EXPECT_TRUE(calls.front().path.starts_with(".real.ini." + pid + ".") && calls.front().path.ends_with(".tmp"))
+      << calls.front().path;
+  EXPECT_EQ(ReadBytes(dir.File("real.ini")), kNew);
+  EXPECT_EQ(ListFiles(dir.path()), (std::vector<std::string>{"Orvex.INI", "real.ini"}));
+}
+
 // The disk refuses a flush: the save reports it, and the configuration reads as before, with no
 // file left beside it.
 TEST(DurableSteps, AFailedFlushFailsTheSaveAndKeepsTheOldContent) {
