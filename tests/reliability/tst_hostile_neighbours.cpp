@@ -57,6 +57,11 @@ std::optional<std::string> Said(const std::string& file, const std::string& code
 }
 bool Names(const std::string& file, const std::string& code) { return Said(file, code).has_value(); }
 
+std::size_t OpenDescriptors() {
+  const std::filesystem::directory_iterator listing("/proc/self/fd");
+  return static_cast<std::size_t>(std::distance(begin(listing), end(listing)));
+}
+
 // What a rewrite in place leaves beside `file` when it is killed: a copy of `previous`, the
 // content the file had, made while `next` was being written.
 // `born_later` makes it a copy of an earlier file that had the same inode number.
@@ -245,10 +250,12 @@ TEST_P(HostileNeighbours, ASaveThatChangesNothingStillMakesATornFileWholeAndRemo
     const std::string copy = CopyLeftBeside(file_, kReal, next);
     Give(copy, saver_->uid, saver_->shared_group, 0640);
     ExpectSaverReads(kReal);
+    const std::size_t open_before = OpenDescriptors();
     EXPECT_EQ(Said(file_, "killed-save"),
               "A save of this file was killed midway and left its safety copy beside it: where the file is torn, this "
               "check and the dialog read the copy while the browser reads the torn file; save the configuration once "
               "(OK in the options dialog, or apply) to make the file whole.");
+    EXPECT_EQ(OpenDescriptors(), open_before) << "the copy read is closed again";
     EXPECT_EQ(AsSaver(save.save), 0);
     EXPECT_FALSE(Names(file_, "killed-save"));
     EXPECT_EQ(ReadBytes(file_), kReal) << "the browser still reads a torn file";
