@@ -1,6 +1,7 @@
 // A host that loads the shared library at run time and calls its C interface.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -108,6 +109,29 @@ TEST_F(LoadedLibrary, LastErrorSaysWhyThisThreadsLastCallFailed) {
   }).join();
   EXPECT_EQ(other_thread_error, 0);
   EXPECT_EQ(last_error(), ENOENT);
+}
+
+// What the library hands out, the host gives back whole: a thousand checks, each freed, leave the
+// heap as it was but for a little the allocator keeps.
+TEST_F(LoadedLibrary, FreeingFindingsGivesTheirMemoryBack) {
+  const auto check = Symbol<CheckFn>("KelmarGUIHelper_CheckConfiguration");
+  const auto free_findings = Symbol<void (*)(KelmarGUIHelper_Finding*, size_t)>("KelmarGUIHelper_FreeFindings");
+  ASSERT_TRUE(check && free_findings);
+  test::TempDir dir;
+  test::WriteBytes(dir.File("Orvex.INI"), "[Browser]\r\nStatusBar=5\r\n[Domains]\r\nhttp://localhost:{PORT}/\r\n");
+  const auto checks = [&](int times) {
+    for (int i = 0; i < times; ++i) {
+      KelmarGUIHelper_Finding* findings = nullptr;
+      size_t count = 0;
+      check(dir.File("Orvex.INI").c_str(), &findings, &count);
+      EXPECT_GT(count, 0u);
+      free_findings(findings, count);
+    }
+  };
+  checks(10);  // the library's own first uses
+  const std::size_t before = mallinfo2().uordblks;
+  checks(1000);
+  EXPECT_LT(mallinfo2().uordblks, before + 4096);
 }
 
 // Runs `calls` in a child process and answers how it ended: its exit status, or 128 + the signal
