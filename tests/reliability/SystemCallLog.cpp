@@ -213,11 +213,6 @@ int fsync(int fd) {
   return Logged("fsync", NameOf(fd), "", [&] { return real(fd); });
 }
 
-int fdatasync(int fd) {
-  static auto* const real = Real<int(int)>("fdatasync");
-  return Logged("fsync", NameOf(fd), "", [&] { return real(fd); });
-}
-
 int rename(const char* from, const char* to) noexcept {
   static auto* const real = Real<int(const char*, const char*)>("rename");
   return Logged("rename", NameOf(AT_FDCWD, from), NameOf(AT_FDCWD, to), [&] { return real(from, to); });

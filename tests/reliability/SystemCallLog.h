@@ -1,8 +1,8 @@
 #pragma once
 // The file system calls this process makes on the files of one folder, in the order it makes
 // them: the steps a power cut could interrupt. In the program that links SystemCallLog.cpp, its
-// own code's calls to open, write, ftruncate, fsync, rename and unlink go through it on their way
-// to the C library; they are noted only while a log is open, and only when they succeed.
+// own code's calls to open, write, ftruncate, fsync, rename, unlink and close go through it on
+// their way to the C library; they are noted only while a log is open, and only when they succeed.
 #include <string>
 #include <vector>
 
