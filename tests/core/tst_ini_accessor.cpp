@@ -125,10 +125,13 @@ TEST_F(IniAccessor, WritesThatWouldCreateOtherLinesAreRefusedWhole) {
     EXPECT_FALSE(Open(section, original).WriteString(key, value)) << ::testing::PrintToString(key + "|" + value);
     EXPECT_EQ(Bytes(), original);
   }
-  for (const std::string& content : {std::string("ok\0[Evil]\0", 10), std::string("a\r\nb\0", 5),
-                                     std::string("  [x]\0", 6)}) {
-    Open("Domains", original).WriteSection(content);
-    EXPECT_EQ(Bytes(), original) << ::testing::PrintToString(content);
+  const std::pair<std::string, std::string> sections[] = {  // section, content
+      {"Domains", std::string("ok\0[Evil]\0", 10)}, {"Domains", std::string("a\r\nb\0", 5)},
+      {"Domains", std::string("  [x]\0", 6)}, {"Evil]", std::string("a\0", 2)}, {"a\r\n[b", std::string("a\0", 2)},
+      {nul, std::string("a\0", 2)}, {" ", std::string("a\0", 2)}};
+  for (const auto& [section, content] : sections) {
+    Open(section, original).WriteSection(content);
+    EXPECT_EQ(Bytes(), original) << ::testing::PrintToString(section + "|" + content);
   }
 }
 
