@@ -64,11 +64,9 @@ bool WizardView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WizardView::reject() {
-  if (form_.unloaded || form_.hidden) {
-    QDialog::reject();
-    return;
-  }
-  dispatch_([this] { form_.cmdNav_Click(frmWizard::kCancelButton); });
+  // Esc and the title bar's close button ask the form, which closes the window once it unloads.
+  if (form_.unloaded || form_.hidden) QDialog::reject();
+  else dispatch_([this] { form_.cmdNav_Click(frmWizard::kCancelButton); });
 }
 
 void WizardView::Render() {

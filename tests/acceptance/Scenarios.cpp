@@ -203,6 +203,27 @@ SCENARIO(DomainDialog, AnEntryTypedAndConfirmedIsListedAndSaved) {
   EXPECT_NE(file.Bytes().find("res:\r\nhttp://intranet.example\r\n"), std::string::npos);
 }
 
+SCENARIO(DomainDialog, ARemovedEntryPassesTheSelectionToTheOneBeforeItWhichTheNextRemoveTakes) {
+  OpenConfiguration file(d, Lines({"[Domains]", "about:", "mailto:", "res:"}));
+  const auto remove = [&](const std::string& entry) {
+    d.Click("Remove");
+    ASSERT_TRUE(Eventually([&] { return d.MessageText() == "Remove '" + entry + "' ?"; })) << d.MessageText();
+    d.Press("Enter");
+    ASSERT_TRUE(d.WaitForWindow(kOptions));
+  };
+  d.ClickTab("Allowed domains");
+  d.ClickRow("Domains", 1);
+  remove("mailto:");
+  EXPECT_EQ(d.List("Domains").rows, (std::vector<std::string>{"about:", "res:"}));
+  EXPECT_EQ(d.List("Domains").selected, (std::vector<int>{0}));
+  remove("about:");
+  EXPECT_EQ(d.List("Domains").rows, (std::vector<std::string>{"res:"}));
+  d.Press("Enter");
+  file.Closed();
+  EXPECT_NE(file.Bytes().find(Lines({"[Domains]", "res:"})), std::string::npos) << file.Bytes();
+  EXPECT_EQ(file.Bytes().find("about:"), std::string::npos) << file.Bytes();
+}
+
 // --- Toolbar buttons and the button dialog -------------------------------------------------
 
 SCENARIO(ButtonDialog, OpensOverTheOptionsDialogAndAddsTheSelectedRow) {
