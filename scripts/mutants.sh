@@ -5,7 +5,7 @@
 #   scripts/mutants.sh [--lines-per-mutant L] [--build DIR] [folder or source file...]
 #   scripts/mutants.sh --sample FILE [--build DIR]
 #
-# A sample per file: one mutant for every L lines (default 40, at least one), the first that
+# A sample per file: one mutant for every L lines (default 50, at least one), the first that
 # compile in the order universalmutator.prioritize gives (the most different first, the same on
 # every run of an unchanged file). A mutant replaces its file for a moment. One whose file, or a
 # test program built on it, does not compile is dropped. The others are run against the test
@@ -36,7 +36,7 @@ if [[ -z "$tool" ]]; then
 fi
 rules="$root/scripts/mutants.rules"
 equivalent="$root/scripts/mutants-equivalent.txt"
-lines_per_mutant=40
+lines_per_mutant=50
 build="$root/build/mutants"
 sample=""
 while [[ $# -gt 0 ]]; do
