@@ -9,6 +9,7 @@ namespace kgh {
 struct VirtualDirEntry {
   std::string Name;  // the URL path, e.g. "/shop"
   std::string Path;  // the folder on disk
+  bool operator==(const VirtualDirEntry&) const = default;
 };
 
 class VirtualDirectorySource {

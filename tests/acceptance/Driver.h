@@ -32,7 +32,6 @@ struct Box {
 // A control as assistive technology reads it. Names drop access-key marks ("&Add..." reads
 // "Add..."); a text box is named by its label.
 struct ControlState {
-  bool found = false;
   bool visible = false;
   bool enabled = false;
   bool checked = false;
@@ -62,9 +61,6 @@ struct DialogLayout {
 class Driver {
  public:
   virtual ~Driver() = default;
-
-  // The front-end's name as the list of scenarios it cannot run knows it: "qt" or "win32".
-  virtual std::string FrontEnd() const = 0;
 
   // Runs `scenario` on a thread of its own while this thread serves the front-end, and returns
   // when it has ended. A host's call it left open is then ended, and fails the scenario.

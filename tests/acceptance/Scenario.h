@@ -1,7 +1,7 @@
 #pragma once
 // How a scenario is written: SCENARIO(Group, Name) { ... } with `d`, the front-end's driver. It
 // runs as the test AcceptanceGroup.Name, on its own thread while the front-end's thread serves the
-// dialogs, and is skipped on a front-end that the list in NotRun.cpp says cannot run it.
+// dialogs, on every front-end.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,10 +11,7 @@
 
 namespace kgh::acceptance {
 
-// Why the running front-end cannot run `scenario` ("Group.Name"), or "" when it can.
-std::string WhyNotRun(const std::string& front_end, const std::string& scenario);
-
-void RunScenario(const std::string& scenario, const std::function<void(Driver&)>& body);
+void RunScenario(const std::function<void(Driver&)>& body);
 
 // Waits until `condition` holds, looking again and again for a while; false if it never did.
 bool Eventually(const std::function<bool()>& condition);
@@ -24,6 +21,6 @@ bool Eventually(const std::function<bool()>& condition);
 #define SCENARIO(group, name)                                                          \
   static void group##_##name##_Scenario(::kgh::acceptance::Driver& d);                 \
   TEST(Acceptance##group, name) {                                                      \
-    ::kgh::acceptance::RunScenario(#group "." #name, group##_##name##_Scenario);       \
+    ::kgh::acceptance::RunScenario(group##_##name##_Scenario);                         \
   }                                                                                    \
   static void group##_##name##_Scenario([[maybe_unused]] ::kgh::acceptance::Driver& d)

@@ -52,15 +52,6 @@ TEST_F(OptionsFile, AFolderWithoutConfigurationGetsOrvexIniWithEveryKey) {
                              "DefaultRoot="}));
 }
 
-// The Windows dialogs are checked against these bytes under Wine, for the same keys.
-TEST_F(OptionsFile, TurningStartMaximizedOffWritesWhatEveryFrontEndWrites) {
-  File() = ReadBytes(KGH_AUTOMATION_FIXTURES "/start-file.ini");
-  auto form = Open("C:\\web", "devbox:8080/");
-  form->cbSwitch[SwitchIndex("cbMaximized")].value = 0;
-  form->cmdOK_Click();
-  EXPECT_EQ(File(), ReadBytes(KGH_AUTOMATION_FIXTURES "/start-file-maximized-off.ini"));
-}
-
 // Any number but 0 is on, and any engine but 1 and 2 is 3; OK writes what the dialog shows.
 TEST_F(OptionsFile, OddSwitchAndEngineValuesShowAsABrowserReadsThemAndAreWrittenPlain) {
   auto form = OpenWith({"[Browser]", "BrowserEngine=7", "StatusBar=5", "FullScreen=0", "SmallToolbar=-2"});

@@ -11,9 +11,6 @@
 #include "support/TempDir.h"
 
 namespace kgh {
-inline bool operator==(const VirtualDirEntry& a, const VirtualDirEntry& b) {
-  return a.Name == b.Name && a.Path == b.Path;
-}
 inline void PrintTo(const VirtualDirEntry& e, std::ostream* out) { *out << "(" << e.Name << ", " << e.Path << ")"; }
 }  // namespace kgh
 

@@ -9,12 +9,6 @@
 #include "support/Fakes.h"
 #include "wizard/frmWizard.h"
 
-namespace kgh {
-inline bool operator==(const VirtualDirEntry& a, const VirtualDirEntry& b) {
-  return a.Name == b.Name && a.Path == b.Path;
-}
-}  // namespace kgh
-
 namespace kgh::test {
 
 // The walk through the pages, forward to the last and back twice: each page's title and step,

@@ -81,7 +81,6 @@ class QtDriver final : public Driver {
  public:
   QtDriver() { qt::EnsureApplication(); }
 
-  std::string FrontEnd() const override { return "qt"; }
 
   void Run(const std::function<void()>& scenario) override {
     help_opened_.clear();
@@ -218,7 +217,6 @@ class QtDriver final : public Driver {
       ControlState state;
       QAccessibleInterface* control = FindAccessible(name);
       if (control == nullptr) return state;
-      state.found = true;
       state.visible = !control->state().invisible;
       state.enabled = !control->state().disabled;
       state.checked = control->state().checked;

@@ -189,7 +189,6 @@ class Win32Driver final : public Driver {
     SetWindowLongPtrW(helper_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
 
-  std::string FrontEnd() const override { return "win32"; }
 
   void Run(const std::function<void()>& scenario) override {
     help_opened_.clear();
@@ -338,7 +337,6 @@ class Win32Driver final : public Driver {
       ControlState state;
       const HWND control = Find(name, false);
       if (control == nullptr) return state;
-      state.found = true;
       state.visible = IsWindowVisible(control) != 0;
       state.enabled = IsWindowEnabled(control) != 0;
       const LONG_PTR kind = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
