@@ -27,7 +27,7 @@ install(FILES ${help_pages} ${help_pictures} DESTINATION ${KGH_HELP_INSTALL_DIR}
 # ---- the library for hosts
 install(TARGETS KelmarGUIHelper EXPORT KelmarGUIHelperTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/component/include/KelmarGUIHelper
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/library/include/KelmarGUIHelper
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT KelmarGUIHelperTargets NAMESPACE KelmarGUIHelper:: DESTINATION ${kgh_cmake_dir})
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/KelmarGUIHelperConfigVersion.cmake

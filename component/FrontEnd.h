@@ -1,7 +1,7 @@
 #pragma once
-// The dialogs and platform services that the shared library hands to each SetupOrvex it makes
-// for a host. Which front-end that is gets decided when the library is linked: the Qt one where
-// Qt is built, none otherwise. A front-end is made for each dialog call, on the calling thread.
+// The dialogs and platform services that a host's entry point (the shared library, the
+// automation server) hands to each SetupOrvex it makes. Each entry point chooses its front-end;
+// one is made for each dialog call, on the calling thread.
 #include <memory>
 
 #include "component/SetupOrvex.h"
@@ -25,7 +25,5 @@ class FrontEnd {
   // Services that stay valid as long as this object lives.
   virtual ComponentServices Services() = 0;
 };
-
-std::unique_ptr<FrontEnd> MakeFrontEnd();
 
 }  // namespace kgh

@@ -1,12 +1,12 @@
-// The shared library's front-end in Qt builds: the real dialogs, where Qt can show them to the
-// calling thread. Qt ends the process when it finds no display, and its widgets live on the
-// application's thread alone, so both are settled before a dialog is made.
+// Qt ends the process when it finds no display, and its widgets live on the application's thread
+// alone, so both are settled before a dialog is made.
+#include "qt/QtFrontEnd.h"
+
 #include <QApplication>
 #include <QThread>
 
 #include <mutex>
 
-#include "component/FrontEnd.h"
 #include "qt/QtApplicationGuard.h"
 #include "qt/QtServices.h"
 
@@ -45,6 +45,6 @@ class QtFrontEnd final : public FrontEnd {
 
 }  // namespace
 
-std::unique_ptr<FrontEnd> MakeFrontEnd() { return std::make_unique<QtFrontEnd>(); }
+std::unique_ptr<FrontEnd> qt::MakeFrontEnd() { return std::make_unique<QtFrontEnd>(); }
 
 }  // namespace kgh

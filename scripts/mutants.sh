@@ -17,7 +17,7 @@
 # --sample FILE runs only the mutants FILE lists (one per line, as a survivor is printed) and
 # fails if one survives, does not compile, or is no longer made from its file.
 #
-# Folders default to: config options wizard forms platform component qt. platform means its
+# Folders default to: config options wizard forms platform component library qt. platform means its
 # portable files and posix/; forms, which is only headers, is mutated in its headers. The build
 # folder (default build/mutants) is a Debug build of its own; the sources are changed in place, so
 # nothing else may build from this tree while it runs.
@@ -52,7 +52,7 @@ folders=("$@")
 if [[ -n "$sample" ]]; then
   mapfile -t folders < <(sed -n 's/^\([^#][^:]*\): .*/\1/p' "$sample" | sort -u)
 elif [[ ${#folders[@]} -eq 0 ]]; then
-  folders=(config options wizard forms platform component qt)
+  folders=(config options wizard forms platform component library qt)
 fi
 # Left out per mutant: the cases that kill writers and time threads. They test the durability of
 # the store against the system, take minutes, and run in every CI build.

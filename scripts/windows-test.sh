@@ -12,8 +12,8 @@ cmake --preset mingw32
 cmake --build --preset mingw32
 # What can be checked of the 32-bit DLL without running it: the type library (loaded as data by
 # the 64-bit identity test) and the resources, then the export and import tables of both DLLs.
-dll32="Z:$PWD/build/mingw32/component/automation/KelmarGUIHelper.dll"
+dll32="Z:$PWD/build/mingw32/automation/KelmarGUIHelper.dll"
 (cd build/mingw64/tests/automation &&
   KGH_SERVER_DLL="${dll32//\//\\}" bash "$OLDPWD/scripts/wine-run.sh" tst_automation_identity.exe)
-bash tests/automation/check-dll-tables.sh build/mingw64/component/automation/KelmarGUIHelper.dll pei-x86-64
-bash tests/automation/check-dll-tables.sh build/mingw32/component/automation/KelmarGUIHelper.dll pei-i386
+bash tests/automation/check-dll-tables.sh build/mingw64/automation/KelmarGUIHelper.dll pei-x86-64
+bash tests/automation/check-dll-tables.sh build/mingw32/automation/KelmarGUIHelper.dll pei-i386

@@ -8,8 +8,8 @@
 
 #include <string>
 
+#include "automation/ServerModule.h"
 #include "component/ComponentIdentity.h"
-#include "component/automation/ServerModule.h"
 #include "platform/win32/AnsiText.h"
 
 namespace kgh::automation {

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "component/FrontEnd.h"
-#include "component/automation/KelmarGUIHelper.h"
+#include "automation/KelmarGUIHelper.h"
 
 namespace kgh::automation {
 

@@ -1,11 +1,11 @@
-#include "component/automation/ServerModule.h"
+#include "automation/ServerModule.h"
 
 #include <oleauto.h>
 
 // The interface's and the class's identifiers are defined here, once for the whole server.
 #include <initguid.h>
 
-#include "component/automation/KelmarGUIHelper.h"
+#include "automation/KelmarGUIHelper.h"
 
 namespace kgh::automation {
 namespace {

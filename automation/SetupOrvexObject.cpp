@@ -1,14 +1,15 @@
-#include "component/automation/SetupOrvexObject.h"
+#include "automation/SetupOrvexObject.h"
 
 #include <oleauto.h>
 
 #include <new>
 #include <string>
 
+#include "automation/ServerModule.h"
 #include "component/ComponentIdentity.h"
 #include "component/SetupOrvex.h"
-#include "component/automation/ServerModule.h"
 #include "platform/win32/AnsiText.h"
+#include "win32/NativeFrontEnd.h"
 
 namespace kgh::automation {
 namespace {
@@ -33,6 +34,12 @@ HRESULT Guarded(Operation&& operation) {
 
 VARIANT_BOOL Out(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
+// The help file and its pages lie beside the DLL.
+std::string FolderOfServer() {
+  const std::string path = win32::ToAnsi(ModulePath());
+  return path.substr(0, path.find_last_of('\\'));
+}
+
 // The interface answers to its earlier identities as well.
 bool IsInterfaceIdentity(REFIID riid) {
   if (IsEqualIID(riid, IID__SetupOrvex)) return true;
@@ -45,7 +52,7 @@ bool IsInterfaceIdentity(REFIID riid) {
 
 }  // namespace
 
-SetupOrvexObject::SetupOrvexObject(ITypeInfo* info) : info_(info), front_end_(MakeFrontEnd()) {
+SetupOrvexObject::SetupOrvexObject(ITypeInfo* info) : info_(info), front_end_(native::MakeFrontEnd(Module(), FolderOfServer())) {
   info_->AddRef();
   AddServerReference();
 }

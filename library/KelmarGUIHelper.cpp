@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "component/FrontEnd.h"
 #include "config/ConfigDoctor.h"
 #include "config/ProfileApi.h"
+#include "library/FrontEndChoice.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ template <typename Operation>
 void WithDialogs(Operation operation) {
   last_error = 0;
   try {
-    const std::unique_ptr<kgh::FrontEnd> front_end = kgh::MakeFrontEnd();
+    const std::unique_ptr<kgh::FrontEnd> front_end = kgh::library::MakeFrontEnd();
     if ((last_error = DialogRefusal(front_end->Dialogs())) != 0) return;
     kgh::SetupOrvex component(front_end->Services());
     operation(component);

@@ -4,9 +4,9 @@
 
 #include <new>
 
-#include "component/automation/KelmarGUIHelper.h"
-#include "component/automation/ServerModule.h"
-#include "component/automation/SetupOrvexObject.h"
+#include "automation/KelmarGUIHelper.h"
+#include "automation/ServerModule.h"
+#include "automation/SetupOrvexObject.h"
 
 namespace kgh::automation {
 namespace {
