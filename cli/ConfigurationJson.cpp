@@ -175,8 +175,8 @@ Configuration FromJson(const Json& json, FileText file_text) {
     configuration.domains.push_back(entry);
   }
   Members private_data(top.Take("private"), "private", file_text);
-  configuration.private_data.default_server = private_data.String("DefaultServer", TypedText::DefaultServer);
-  configuration.private_data.default_root = private_data.String("DefaultRoot", TypedText::RootDirectory);
+  for (const PrivateDataSetting& setting : kPrivateDataSettings)
+    configuration.private_data.*setting.value = private_data.String(setting.key, setting.typed);
   private_data.NoOthers();
   top.NoOthers();
   return configuration;
@@ -309,11 +309,10 @@ Json ConfigurationToJson(const Configuration& c, FileText file_text) {
     toolbar.push_back({{"type", row.tag}, {"caption", CaptionToJson(row.caption, file_text)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
   Json domains = Json::array();
   for (const std::string& domain : c.domains) domains.push_back(Text(domain));
-  return {{"browser", browser},
-          {"toolbar", toolbar},
-          {"domains", domains},
-          {"private",
-           {{"DefaultServer", Text(c.private_data.default_server)}, {"DefaultRoot", Text(c.private_data.default_root)}}}};
+  Json private_data = Json::object();
+  for (const PrivateDataSetting& setting : kPrivateDataSettings)
+    private_data[std::string(setting.key)] = Text(c.private_data.*setting.value);
+  return {{"browser", browser}, {"toolbar", toolbar}, {"domains", domains}, {"private", private_data}};
 }
 
 std::string MemberReadBackOtherwise(const Configuration& given, const Configuration& read) {
@@ -343,8 +342,8 @@ std::string MemberReadBackOtherwise(const Configuration& given, const Configurat
   for (i = 0; i < given.domains.size() || i < read.domains.size(); ++i)
     if (i >= given.domains.size() || i >= read.domains.size() || given.domains[i] != read.domains[i])
       return "domains[" + std::to_string(i) + "]";
-  if (given.private_data.default_server != read.private_data.default_server) return "private.DefaultServer";
-  if (given.private_data.default_root != read.private_data.default_root) return "private.DefaultRoot";
+  for (const PrivateDataSetting& setting : kPrivateDataSettings)
+    if (given.private_data.*setting.value != read.private_data.*setting.value) return "private." + std::string(setting.key);
   return "";
 }
 

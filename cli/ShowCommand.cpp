@@ -13,13 +13,14 @@ namespace {
 void PrintText(const Configuration& c) {
   std::cout << '[' << kBrowserSection << "]\n";
   ForEachBrowserSetting(c.browser, [](const auto& setting, const auto& value) { std::cout << setting.key << '=' << value << '\n'; });
-  std::cout << "[Toolbar]\n";
+  std::cout << '[' << kToolbarSection << "]\n";
   for (const ToolbarEntry& row : c.toolbar)
     std::cout << row.tag << '\t' << row.caption << '\t' << row.url << '\t' << row.image << '\n';
-  std::cout << "[Domains]\n";
+  std::cout << '[' << kDomainsSection << "]\n";
   for (const std::string& domain : c.domains) std::cout << domain << '\n';
-  std::cout << "[PrivateData]\nDefaultServer=" << c.private_data.default_server
-            << "\nDefaultRoot=" << c.private_data.default_root << '\n';
+  std::cout << '[' << kPrivateDataSection << "]\n";
+  for (const PrivateDataSetting& setting : kPrivateDataSettings)
+    std::cout << setting.key << '=' << c.private_data.*setting.value << '\n';
 }
 
 }  // namespace

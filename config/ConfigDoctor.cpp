@@ -6,6 +6,7 @@
 #include <set>
 
 #include "config/CButtons.h"
+#include "config/ConfigFormat.h"
 #include "config/IniSyntax.h"
 #include "platform/FileStore.h"
 #include "platform/TextCase.h"
@@ -13,9 +14,6 @@
 namespace kgh {
 namespace {
 
-constexpr std::string_view kToolbar = "Toolbar";
-constexpr std::string_view kDomains = "Domains";
-constexpr std::string_view kPrivateData = "PrivateData";
 constexpr std::string_view kTheBrowserDecides = " (the browser has the last word on what it allows)";
 
 // Characters that make an allow-list entry mean other than it seems, and why.
@@ -152,7 +150,7 @@ class Doctor {
           "it.");
       return false;
     }
-    for (const std::string_view name : {kBrowserSection, kToolbar, kDomains, kPrivateData})
+    for (const std::string_view name : {kBrowserSection, kToolbarSection, kDomainsSection, kPrivateDataSection})
       if (FirstSection(name) != nullptr) return true;
     Add(Severity::Error, "not-a-configuration", "", nullptr,
         "The file holds none of the sections of a configuration ([Browser], [Toolbar], [Domains], [PrivateData]), so "
@@ -191,28 +189,28 @@ class Doctor {
 
   void CheckDomains() {
     std::map<std::string, int> seen;  // folded entry -> the line it first stands on
-    for (const MappedLine* line : Lines(kDomains)) {
+    for (const MappedLine* line : Lines(kDomainsSection)) {
       const std::optional<std::string> read = SectionReadOf(line->view);
       if (!read) continue;
       const std::string& entry = *read;
       if (TrimIniBlanks(Unquote(entry)).empty()) {
-        Add(Severity::Warning, "blank-entry", kDomains, line,
+        Add(Severity::Warning, "blank-entry", kDomainsSection, line,
             "The entry " + entry + " is only blanks or empty quotes and allows nothing; remove it.");
         continue;
       }
       const auto [first, inserted] = seen.emplace(ToUpperAsciiCopy(entry), line->number);
       if (!inserted)
-        Add(Severity::Hint, "duplicate-entry", kDomains, line,
+        Add(Severity::Hint, "duplicate-entry", kDomainsSection, line,
             "The entry " + Quoted(entry) + " repeats the one on line " + std::to_string(first->second) +
                 "; remove one of them.");
       if (entry.find("{PORT}") != std::string::npos)
-        Add(Severity::Warning, "port-placeholder", kDomains, line,
+        Add(Severity::Warning, "port-placeholder", kDomainsSection, line,
             "The entry " + Quoted(entry) +
                 " still holds the placeholder \"{PORT}\" and allows no real address; put the web server's port in "
                 "its place.");
       for (const auto& [mark, code, why] : kMisleadingMarks)
         if (entry.find(mark) != std::string::npos)
-          Add(Severity::Warning, code, kDomains, line, "The entry " + Quoted(entry) + " holds " + why);
+          Add(Severity::Warning, code, kDomainsSection, line, "The entry " + Quoted(entry) + " holds " + why);
       CheckHostEnd(entry, line);
     }
   }
@@ -225,7 +223,7 @@ class Doctor {
       if (host.empty() || host.find('/') != std::string_view::npos) return;
       const bool has_port = host.find(':') != std::string_view::npos;
       const std::string longer = std::string(entry) + (has_port ? "0" : ".example.org");
-      Add(Severity::Warning, "host-without-slash", kDomains, line,
+      Add(Severity::Warning, "host-without-slash", kDomainsSection, line,
           "The entry " + Quoted(entry) + " ends right after its host, so it also allows " + Quoted(longer) +
               "; end it with \"/\" to allow this host only.");
       return;
@@ -236,7 +234,7 @@ class Doctor {
 
   void CheckToolbar() {
     const CButtons catalogue;
-    for (const MappedLine* line : Lines(kToolbar)) {
+    for (const MappedLine* line : Lines(kToolbarSection)) {
       const std::optional<std::string> read = SectionReadOf(line->view);
       if (!read) continue;
       bool standard = EqualsNoCase(*read, catalogue.ButtonTypeKey(kSeparatorButton));
@@ -245,7 +243,7 @@ class Doctor {
       if (standard) continue;
       const auto eq = read->find('=');
       if (eq == std::string::npos) {
-        Add(Severity::Hint, "ignored-toolbar-line", kToolbar, line,
+        Add(Severity::Hint, "ignored-toolbar-line", kToolbarSection, line,
             "Nothing reads the line " + Quoted(*read) + " of [Toolbar]; remove it or make it a button.");
         continue;
       }
@@ -255,16 +253,16 @@ class Doctor {
       // Lines naming a section again show the same caption and sub-entries: check those once.
       const bool first_naming = named_.insert(ToUpperAsciiCopy(section)).second;
       if (FirstSection(section) == nullptr) {
-        Add(Severity::Warning, "missing-user-section", kToolbar, line,
+        Add(Severity::Warning, "missing-user-section", kToolbarSection, line,
             "The button " + Quoted(*read) + " names the section [" + section +
                 "], which is not in the file, so it shows its address as caption and no picture; add the section or "
                 "remove the line.");
-        CheckToolbarAddress(url, url, kToolbar, line);
+        CheckToolbarAddress(url, url, kToolbarSection, line);
         continue;
       }
       const MappedLine* caption_line = Entry(section, "Caption");
       const std::string caption = caption_line ? std::string(Unquote(caption_line->view.value)) : url;
-      CheckToolbarAddress(url, caption, kToolbar, line);
+      CheckToolbarAddress(url, caption, kToolbarSection, line);
       if (first_naming) CheckSubEntries(section, caption);
     }
     for (const MappedSection& section : sections_) {
@@ -287,7 +285,7 @@ class Doctor {
   void CheckToolbarLength() {
     std::vector<std::string> read;
     std::vector<const MappedLine*> lines;
-    for (const MappedLine* line : Lines(kToolbar)) {
+    for (const MappedLine* line : Lines(kToolbarSection)) {
       if (std::optional<std::string> text = SectionReadOf(line->view)) {
         read.push_back(std::move(*text));
         lines.push_back(line);
@@ -297,7 +295,7 @@ class Doctor {
     const auto beyond = std::count_if(read.begin() + static_cast<std::ptrdiff_t>(whole), read.end(),
                                       [](const std::string& line) { return IsToolbarButtonLine(line); });
     if (beyond == 0) return;
-    Add(Severity::Warning, "toolbar-cut", kToolbar, lines[whole],
+    Add(Severity::Warning, "toolbar-cut", kToolbarSection, lines[whole],
         "The section is longer than the " + std::to_string(CIniFile2::kSectionBufferSize - 2) +
             " characters the options dialog reads of a section, so the dialog does not show its last " +
             (beyond == 1 ? std::string("button") : std::to_string(beyond) + " buttons") +
@@ -373,7 +371,7 @@ class Doctor {
       if (line.view.kind != IniLineKind::Entry) continue;
       const MappedSection& section = sections_[line.section];
       const bool read_by_value = EqualsNoCase(section.name, kBrowserSection) ||
-                                 EqualsNoCase(section.name, kPrivateData) ||
+                                 EqualsNoCase(section.name, kPrivateDataSection) ||
                                  named_.count(ToUpperAsciiCopy(section.name)) > 0;
       if (!section.first_of_name || !read_by_value) continue;
       std::string_view raw = line.raw.substr(0, line.raw.find('\0'));

@@ -13,10 +13,6 @@
 namespace kgh {
 namespace {
 
-constexpr const char* kToolbar = "Toolbar";
-constexpr const char* kDomains = "Domains";
-constexpr const char* kPrivateData = "PrivateData";
-
 // A sub-entry's key in its user section; the reader takes the caption back from after the "_".
 std::string SubEntryKey(std::string_view caption) { return "_" + std::string(caption); }
 
@@ -176,7 +172,7 @@ ToolbarEntry SubEntryRow(std::string_view caption, std::string url) {
 
 std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini) {
   std::vector<ToolbarEntry> rows;
-  ini.Section = kToolbar;
+  ini.Section = kToolbarSection;
   for (const std::string& line : SplitSectionText(ini.GetSection())) {
     if (const auto kind = MatchCatalogue(line)) {
       rows.push_back(kind->separator ? StandardButtonRow(kSeparatorButton) : CatalogueButtonRow(kind->id));
@@ -193,7 +189,7 @@ bool IsToolbarButtonLine(std::string_view line) {
 
 std::size_t ToolbarButtonsBeyondRead(CIniFile2& ini) {
   std::string whole;  // however long it is
-  ini.Profile().GetSection(kToolbar, std::numeric_limits<std::size_t>::max(), ini.INIFile, whole);
+  ini.Profile().GetSection(kToolbarSection, std::numeric_limits<std::size_t>::max(), ini.INIFile, whole);
   const std::vector<std::string> lines = SplitSectionText(whole);
   return static_cast<std::size_t>(std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(LinesReadWhole(lines)),
                                                 lines.end(), [](const std::string& line) { return IsToolbarButtonLine(line); }));
@@ -223,31 +219,33 @@ void WriteToolbar(CIniFile2& ini, const std::vector<ToolbarEntry>& rows) {
       lines.push_back(buttons.ButtonTypeKey(row.tag) + "=1");
     }
   }
-  ini.Section = kToolbar;
+  ini.Section = kToolbarSection;
   ini.DeleteSection();
   ini.WriteSection(WritableSectionText(lines));
 }
 
 std::vector<std::string> ReadDomains(CIniFile2& ini) {
-  ini.Section = kDomains;
+  ini.Section = kDomainsSection;
   return SplitSectionText(ini.GetSection());
 }
 
 void WriteDomains(CIniFile2& ini, const std::vector<std::string>& domains) {
-  ini.Section = kDomains;
+  ini.Section = kDomainsSection;
   ini.DeleteSection();
   ini.WriteSection(WritableSectionText(domains));
 }
 
 PrivateData ReadPrivateData(CIniFile2& ini) {
-  ini.Section = kPrivateData;
-  return {ini.GetString("DefaultServer", ""), ini.GetString("DefaultRoot", "")};
+  ini.Section = kPrivateDataSection;
+  PrivateData data;
+  for (const PrivateDataSetting& setting : kPrivateDataSettings) data.*setting.value = ini.GetString(setting.key, "");
+  return data;
 }
 
 void WritePrivateData(CIniFile2& ini, const PrivateData& data) {
-  ini.Section = kPrivateData;
-  ini.WriteString("DefaultServer", StoredValue(data.default_server));
-  ini.WriteString("DefaultRoot", StoredValue(data.default_root));
+  ini.Section = kPrivateDataSection;
+  for (const PrivateDataSetting& setting : kPrivateDataSettings)
+    ini.WriteString(setting.key, StoredValue(data.*setting.value));
 }
 
 std::vector<std::string> SplitSectionText(std::string_view text) {

@@ -17,6 +17,11 @@ namespace kgh {
 
 inline constexpr const char* kDefaultConfigFileName = "Orvex.INI";
 
+// The sections beside [Browser], in the order a new file holds them.
+inline constexpr std::string_view kToolbarSection = "Toolbar";
+inline constexpr std::string_view kDomainsSection = "Domains";
+inline constexpr std::string_view kPrivateDataSection = "PrivateData";
+
 // Marks a sub-entry row: three U+00B7 MIDDLE DOT characters in front of its caption.
 inline constexpr std::string_view kSubEntryMark = "\xC2\xB7\xC2\xB7\xC2\xB7";
 
@@ -80,9 +85,6 @@ struct PrivateData {
   std::string default_root;
 };
 
-PrivateData ReadPrivateData(CIniFile2& ini);
-void WritePrivateData(CIniFile2& ini, const PrivateData& data);
-
 // ---- What a user may type ----
 
 // The texts a user types into the dialogs, by where the saver puts them. Values (pages, server,
@@ -101,6 +103,23 @@ enum class TypedText {
 // "" when a reader (the browser included) gets `text` back exactly as typed from what the saver
 // writes for it; otherwise a short reason for the user, in plain words.
 std::string WhyNotStoredAsTyped(TypedText kind, std::string_view text);
+
+// ---- [PrivateData], declared once ----
+
+// A value of [PrivateData]: its key, where PrivateData holds it, and what a user may type for it.
+// Reading, writing, the command-line tool's listing and JSON all go through these declarations.
+struct PrivateDataSetting {
+  std::string_view key;
+  std::string PrivateData::*value;
+  TypedText typed;
+};
+inline constexpr PrivateDataSetting kPrivateDataSettings[] = {
+    {"DefaultServer", &PrivateData::default_server, TypedText::DefaultServer},
+    {"DefaultRoot", &PrivateData::default_root, TypedText::RootDirectory},
+};
+
+PrivateData ReadPrivateData(CIniFile2& ini);
+void WritePrivateData(CIniFile2& ini, const PrivateData& data);
 
 // ---- Section text ----
 
