@@ -10,6 +10,9 @@
 #include "platform/TextCase.h"
 
 namespace kgh::cli {
+
+std::string ButtonKindWord(ButtonTypeId id) { return id == kUserButton ? "User" : CButtons().ButtonTypeKey(id); }
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -78,6 +81,16 @@ class Members {
     if (number < lowest || number > highest) throw Refused{Path(name), "must be from " + range};
     return static_cast<int32_t>(number);
   }
+  // A button kind, by its word.
+  ButtonTypeId Kind(std::string_view name) {
+    const Json& value = Take(name);
+    std::string words;
+    for (ButtonTypeId id = 1; id <= CButtons::MaxButtonTypes; ++id) {
+      if (value.is_string() && value.get<std::string>() == ButtonKindWord(id)) return id;
+      words += (id == 1 ? "\"" : ", \"") + ButtonKindWord(id) + "\"";
+    }
+    throw Refused{Path(name), "must be one of " + words};
+  }
   void NoOthers() const {
     for (const auto& [key, value] : object_.items())
       if (taken_.count(key) == 0) throw Refused{Path(key), "is not a member this tool knows"};
@@ -108,7 +121,7 @@ BrowserSettings BrowserFromJson(const Json& json, FileText file_text) {
 
 ToolbarEntry RowFromJson(const Json& json, const std::string& where, FileText file_text) {
   Members members(json, where, file_text);
-  const ButtonTypeId type = members.Integer("type", 1, CButtons::MaxButtonTypes);
+  const ButtonTypeId type = members.Kind("type");
   if (type != kUserButton) {
     // A standard button or separator is its kind alone; its texts are those the list shows.
     const Json& caption = members.Take("caption");
@@ -306,7 +319,7 @@ Json ConfigurationToJson(const Configuration& c, FileText file_text) {
   });
   Json toolbar = Json::array();
   for (const ToolbarEntry& row : c.toolbar)
-    toolbar.push_back({{"type", row.tag}, {"caption", CaptionToJson(row.caption, file_text)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
+    toolbar.push_back({{"type", ButtonKindWord(row.tag)}, {"caption", CaptionToJson(row.caption, file_text)}, {"url", Text(row.url)}, {"image", Text(row.image)}});
   Json domains = Json::array();
   for (const std::string& domain : c.domains) domains.push_back(Text(domain));
   Json private_data = Json::object();

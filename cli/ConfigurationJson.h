@@ -21,6 +21,11 @@ FileText FileTextOf(std::string_view file_bytes);
 std::string ToJsonText(std::string_view bytes, FileText file_text);
 bool FromJsonText(std::string_view text, FileText file_text, std::string& bytes);
 
+// A button kind's word, as `show` and the JSON name it: its [Toolbar] key, or "User" for the user
+// kind, whose key is empty. Words, unlike ids, stay the same when the catalogue gains a kind
+// anywhere in its list.
+std::string ButtonKindWord(ButtonTypeId id);
+
 nlohmann::ordered_json ConfigurationToJson(const Configuration& configuration, FileText file_text);
 
 // The configuration `text` holds, or one message naming what is wrong: where the JSON breaks

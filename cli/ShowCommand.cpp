@@ -15,7 +15,7 @@ void PrintText(const Configuration& c) {
   ForEachBrowserSetting(c.browser, [](const auto& setting, const auto& value) { std::cout << setting.key << '=' << value << '\n'; });
   std::cout << '[' << kToolbarSection << "]\n";
   for (const ToolbarEntry& row : c.toolbar)
-    std::cout << row.tag << '\t' << row.caption << '\t' << row.url << '\t' << row.image << '\n';
+    std::cout << ButtonKindWord(row.tag) << '\t' << row.caption << '\t' << row.url << '\t' << row.image << '\n';
   std::cout << '[' << kDomainsSection << "]\n";
   for (const std::string& domain : c.domains) std::cout << domain << '\n';
   std::cout << '[' << kPrivateDataSection << "]\n";

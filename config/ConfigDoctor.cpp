@@ -5,7 +5,6 @@
 #include <optional>
 #include <set>
 
-#include "config/CButtons.h"
 #include "config/ConfigFormat.h"
 #include "config/IniSyntax.h"
 #include "platform/FileStore.h"
@@ -233,21 +232,16 @@ class Doctor {
   // ---- [Toolbar] and the user sections
 
   void CheckToolbar() {
-    const CButtons catalogue;
     for (const MappedLine* line : Lines(kToolbarSection)) {
       const std::optional<std::string> read = SectionReadOf(line->view);
-      if (!read) continue;
-      bool standard = EqualsNoCase(*read, catalogue.ButtonTypeKey(kSeparatorButton));
-      for (ButtonTypeId id = 1; id < kUserButton && !standard; ++id)
-        standard = StartsWithNoCase(*read, catalogue.ButtonTypeKey(id) + "=");
-      if (standard) continue;
+      // A kind of the catalogue, or a user button without a section: nothing to look up.
+      if (!read || CatalogueKindOfLine(*read)) continue;
       const auto eq = read->find('=');
       if (eq == std::string::npos) {
         Add(Severity::Hint, "ignored-toolbar-line", kToolbarSection, line,
             "Nothing reads the line " + Quoted(*read) + " of [Toolbar]; remove it or make it a button.");
         continue;
       }
-      if (eq == 0) continue;  // read as a user button without a section; nothing to look up
       const std::string section = read->substr(0, eq);
       const std::string url = read->substr(eq + 1);
       // Lines naming a section again show the same caption and sub-entries: check those once.

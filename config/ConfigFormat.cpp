@@ -16,22 +16,6 @@ namespace {
 // A sub-entry's key in its user section; the reader takes the caption back from after the "_".
 std::string SubEntryKey(std::string_view caption) { return "_" + std::string(caption); }
 
-// Which catalogue kind a [Toolbar] line names, if any; the user kind matches a line that
-// starts with "=" because its key is empty.
-struct LineKind {
-  ButtonTypeId id;
-  bool separator;
-};
-std::optional<LineKind> MatchCatalogue(std::string_view line) {
-  const CButtons buttons;
-  for (ButtonTypeId id = 1; id <= CButtons::MaxButtonTypes; ++id) {
-    const std::string key = buttons.ButtonTypeKey(id);
-    if (StartsWithNoCase(line, key + "=")) return LineKind{id, false};
-    if (id == kSeparatorButton && EqualsNoCase(line, key)) return LineKind{id, true};
-  }
-  return std::nullopt;
-}
-
 void ReadUserButton(CIniFile2& ini, std::string_view line, std::size_t eq, std::vector<ToolbarEntry>& rows) {
   const std::string url(line.substr(eq + 1));
   ini.Section = std::string(line.substr(0, eq));
@@ -174,8 +158,10 @@ std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini) {
   std::vector<ToolbarEntry> rows;
   ini.Section = kToolbarSection;
   for (const std::string& line : SplitSectionText(ini.GetSection())) {
-    if (const auto kind = MatchCatalogue(line)) {
-      rows.push_back(kind->separator ? StandardButtonRow(kSeparatorButton) : CatalogueButtonRow(kind->id));
+    if (const auto kind = CatalogueKindOfLine(line)) {
+      // "Sep=..." is read as the separator's catalogue row, "Sep" alone as the list's separator.
+      rows.push_back(EqualsNoCase(line, CButtons().ButtonTypeKey(kSeparatorButton)) ? StandardButtonRow(kSeparatorButton)
+                                                                                     : CatalogueButtonRow(*kind));
     } else if (const auto eq = line.find('='); eq != std::string::npos) {
       ReadUserButton(ini, line, eq, rows);
     }
@@ -183,8 +169,18 @@ std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini) {
   return rows;
 }
 
+std::optional<ButtonTypeId> CatalogueKindOfLine(std::string_view line) {
+  const CButtons buttons;
+  // The user kind matches a line that starts with "=" because its key is empty.
+  for (ButtonTypeId id = 1; id <= CButtons::MaxButtonTypes; ++id) {
+    const std::string key = buttons.ButtonTypeKey(id);
+    if (StartsWithNoCase(line, key + "=") || (id == kSeparatorButton && EqualsNoCase(line, key))) return id;
+  }
+  return std::nullopt;
+}
+
 bool IsToolbarButtonLine(std::string_view line) {
-  return MatchCatalogue(line).has_value() || line.find('=') != std::string_view::npos;
+  return CatalogueKindOfLine(line).has_value() || line.find('=') != std::string_view::npos;
 }
 
 std::size_t ToolbarButtonsBeyondRead(CIniFile2& ini) {

@@ -4,6 +4,7 @@
 // [PrivateData] sections. The options dialog's loader and saver, the command-line tool and the
 // wizard all go through these functions.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,9 @@ ToolbarEntry SubEntryRow(std::string_view caption, std::string url);
 
 // Reads [Toolbar] and the user sections it names; leaves `ini.Section` at the last section read.
 std::vector<ToolbarEntry> ReadToolbar(CIniFile2& ini);
+// Which catalogue kind a [Toolbar] line names, as ReadToolbar takes it: "Key=..." names that kind,
+// "Sep" alone a separator, and "=..." the user kind without a section. Nothing for other lines.
+std::optional<ButtonTypeId> CatalogueKindOfLine(std::string_view line);
 // Whether a [Toolbar] line is a button of the toolbar list: a catalogue kind, a separator, or a
 // user button ("=" in it). ReadToolbar ignores every other line.
 bool IsToolbarButtonLine(std::string_view line);

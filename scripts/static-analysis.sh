@@ -7,7 +7,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build/analysis}"
-dirs="${KGH_ANALYSIS_DIRS:-component config platform options wizard cli forms}"
+dirs="${KGH_ANALYSIS_DIRS:-component library config platform options wizard cli forms}"
 lock="${KGH_BUILD_LOCK:-/tmp/kgh-build.lock}"
 cd "$root"
 

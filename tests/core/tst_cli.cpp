@@ -51,8 +51,9 @@ TEST_F(CommandLine, CreatesShowsAndEditsAConfiguration) {
   EXPECT_EQ(test::ReadBytes(file), test::ReadBytes(KGH_START_FILE)) << "the bytes a Windows host gets as well";
   const CliRun json = Cli("show --json " + dir.path().string());
   ASSERT_EQ(json.status, 0);
-  for (const char* part : {"\"Homepage\": \"start.htm\"", "\"BrowserEngine\": 2", "\"url\": \"<<Back button>>\"",
-                           "\"javascript:\""})
+  for (const char* part : {"\"Homepage\": \"start.htm\"", "\"BrowserEngine\": 2",
+                           "\"type\": \"Back\",\n      \"caption\": \"Back\",\n      \"url\": \"<<Back button>>\"",
+                           "\"type\": \"Sep\"", "\"javascript:\""})
     EXPECT_NE(json.out.find(part), std::string::npos) << part << " in " << json.out;
   test::WriteBytes(dir.File("cp1252.ini"), "[Toolbar]\r\nUser1=caf\xE9.htm\r\n[User1]\r\nCaption=Caf\xE9\r\n");
   EXPECT_NE(Cli("show --json " + dir.File("cp1252.ini")).out.find("\"caption\": \"Caf\u00e9\""), std::string::npos)
@@ -292,12 +293,13 @@ TEST_F(CommandLine, ApplyRefusesWhatItCannotWriteAsGivenAndLeavesTheFileAlone) {
            {json.substr(0, 40), "parse error at line 3, column"},
            {with("\"Homepage\"", "\"HomePage\""), "browser.Homepage: is missing"},
            {with("\"domains\": [", "\"colour\": 1, \"domains\": ["), "colour: is not a member this tool knows"},
-           {with("\"type\": 1,", "\"type\": 11,"), "toolbar[0].type: must be from 1 to 10"},
+           {with("\"type\": \"Back\",", "\"type\": 1,"),
+            "toolbar[0].type: must be one of \"Back\", \"Fwd\", \"Stop\", \"Refresh\", \"Home\", \"Help\", \"Print\", "
+            "\"Rendezvous\", \"Sep\", \"User\""},
            // Numbers beyond what any reading holds are refused like any other out of range.
            {with("\"StatusBar\": 1", "\"StatusBar\": 1e999"), "browser.StatusBar: the number 1e999 is out of range"},
            {with("\"BrowserEngine\": 3", "\"BrowserEngine\": -1e400"),
             "browser.BrowserEngine: the number -1e400 is out of range"},
-           {with("\"type\": 10,", "\"type\": 1e999,"), "toolbar[1].type: the number 1e999 is out of range"},
            {with("\"StatusBar\": 1", "\"StatusBar\": 18446744073709551615"), "browser.StatusBar: must be from 0 to 1"},
            // A NUL byte is what it is, wherever it stands, even after the whole object.
            {with("\"StatusBar\": 1", std::string("\"StatusBar\": \0 1", 16)),
@@ -312,11 +314,11 @@ TEST_F(CommandLine, ApplyRefusesWhatItCannotWriteAsGivenAndLeavesTheFileAlone) {
             "toolbar[1].url: A button's destination URL cannot contain a line break"},
            {with("\"Homepage\": \"http://kiosk.local/start.htm\"", "\"Homepage\": \"" + std::string(1100, 'a') + "\""),
             "browser.Homepage: is longer than the 1022 characters a read of the file gives back"},
-           {with("\"type\": 1,\n      \"caption\": \"Back\",\n      \"url\": \"<<Back button>>\"",
-                 "\"type\": 10,\n      \"caption\": \"\u00b7\u00b7\u00b7Lost\",\n      \"url\": \"x.htm\""),
+           {with("\"type\": \"Back\",\n      \"caption\": \"Back\",\n      \"url\": \"<<Back button>>\"",
+                 "\"type\": \"User\",\n      \"caption\": \"\u00b7\u00b7\u00b7Lost\",\n      \"url\": \"x.htm\""),
             "toolbar[0]: a sub-entry needs a user button above it"},
            {with("\"url\": \"http://kiosk.local/sports.htm\",\n      \"image\": \"\"\n    }",
-                 "\"url\": \"http://kiosk.local/sports.htm\",\n      \"image\": \"\"\n    },\n    {\"type\": 10, "
+                 "\"url\": \"http://kiosk.local/sports.htm\",\n      \"image\": \"\"\n    },\n    {\"type\": \"User\", "
                  "\"caption\": \"\u00b7\u00b7\u00b7SPORTS\", \"url\": \"r.htm\", \"image\": \"\"}"),
             "toolbar[3]: its caption differs from that of toolbar[2] only in letter case"},
        }) {
