@@ -98,14 +98,16 @@ struct RecordingOpener final : ConfigurationOpener {
 struct WizardRig {
   // A loaded wizard on the fakes below, or on `window_host` instead of the scripted host.
   frmWizard& Load(WizardHost* window_host = nullptr, PathFlavour flavour = PathFlavour::Posix) {
-    wizard = std::make_unique<frmWizard>(WizardServices{
-        .opener = &opener, .host = window_host != nullptr ? window_host : &host, .messages = &messages,
-        .file_dialogs = &dialogs, .profile = &profile,
-        .directory_service = web_server != nullptr ? web_server : &platform, .registry = &platform,
-        .listing = &platform, .computer_name = &platform, .flavour = flavour});
+    wizard = std::make_unique<frmWizard>(Services(window_host, flavour));
     wizard->on_closed = [this] { ++closed_count; };
     wizard->Form_Load();
     return *wizard;
+  }
+  WizardServices Services(WizardHost* window_host = nullptr, PathFlavour flavour = PathFlavour::Posix) {
+    return {.opener = &opener, .host = window_host != nullptr ? window_host : &host, .messages = &messages,
+            .file_dialogs = &dialogs, .profile = &profile,
+            .directory_service = web_server != nullptr ? web_server : &platform, .registry = &platform,
+            .listing = &platform, .computer_name = &platform, .flavour = flavour};
   }
 
   ScriptedHost host;

@@ -2,6 +2,7 @@
 // configuration, and the string-table walk that gives a window its texts.
 #include "WizardFakes.h"
 #include "config/CIniFile2.h"
+#include "wizard/RunWizard.h"
 #include "wizard/modWizard.h"
 
 namespace kgh::test {
@@ -39,9 +40,20 @@ TEST(WizardForm, FromThePagesToTheSavedConfiguration) {
   reopened.INIFile = "/cfg/kiosk.ini";
   reopened.Section = "Browser";
   EXPECT_EQ(reopened.GetString("Homepage"), "http://SRV1/Index.html");
+}
 
-  // The caller unloads the hidden wizard: the help asked for is closed.
-  w.Form_Unload();
+// A wizard that built a configuration is only hidden: the caller unloads it, which closes the
+// help the user asked for.
+TEST(WizardForm, TheCallerGetsTheBuiltFileAndTheHelpAskedForIsClosed) {
+  WizardRig rig;
+  rig.platform.folder = {{"index.htm", 0}};
+  rig.dialogs.choices = {"/cfg/kiosk.ini"};
+  const std::string built = RunWizard(rig.Services(), [](frmWizard& w) {
+    w.Form_KeyDown(frmWizard::kF1Key, 0);
+    w.cmdNav_Click(frmWizard::kNextButton);
+    w.cmdEmptyApp_Click();
+  });
+  EXPECT_EQ(built, "/cfg/kiosk.ini");
   EXPECT_EQ(rig.host.help_quits, std::vector<std::string>{"MYWIZARD.HLP"});
 }
 
