@@ -75,6 +75,7 @@ TEST_F(SetupOrvexRoad, CreateNewBuildsTheConfigurationOpensItAndReturnsItsPath) 
   EXPECT_EQ(forms.opened, "") << "no options dialog";
   EXPECT_EQ(Component().CreateNew(), file);
   const std::string computer = SystemComputerName().ComputerName();
+  ASSERT_FALSE(computer.empty()) << "every computer has a name";
   EXPECT_EQ(forms.opened, file + "|" + dir.path().string() + "|" + computer);
   CIniFile2 ini;
   ini.INIFile = file;
