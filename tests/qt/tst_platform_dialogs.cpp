@@ -85,8 +85,18 @@ TEST_F(PlatformDialogsTest, SaveModeNeedsAnExistingFolderAsksBeforeOverwritingAn
 }
 
 TEST_F(PlatformDialogsTest, EscAndAPathLongerThanTheBufferBothGiveNothing) {
-  WhenModal("FileDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+  // Asked for while the host's own window is in front, the dialog stands over that window.
+  QWidget host;
+  host.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+  QWidget* parent = nullptr;
+  WhenModal("FileDialog", [&parent](QWidget* dialog) {
+    parent = dialog->parentWidget();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
   EXPECT_EQ(dialogs.ShowFileDialog(Save()), "");
+  EXPECT_EQ(parent, &host);
+  host.hide();
 
   // Paths of exactly the buffer's length and one character more.
   const std::size_t room = kMaxFileDialogPath - folder.size() - 1;
