@@ -116,6 +116,16 @@ TEST_F(PlatformDialogsTest, TheFolderPickerOpensOnTheFolderGivenAndReturnsTheOne
     auto* dialog = qobject_cast<QFileDialog*>(widget);
     EXPECT_EQ(dialog->windowTitle(), "Select application directory");
     EXPECT_EQ(dialog->directory().absolutePath(), QString::fromStdString(folder));
+    // Folders only: once "sub" is listed, the files beside it are not.
+    auto* list = Child<QListView>(dialog, "listView");
+    const auto listed = [list] {
+      QStringList names;
+      for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+        names << list->model()->index(row, 0, list->rootIndex()).data().toString();
+      return names;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&listed] { return listed().contains("sub"); }));
+    EXPECT_EQ(listed(), QStringList("sub"));
     QTest::keyClick(Child<QLineEdit>(dialog, "fileNameEdit"), Qt::Key_Return);  // the folder it opened on
   });
   EXPECT_EQ(picker.BrowseForFolder(nullptr, folder), folder);
