@@ -126,6 +126,12 @@ TEST_F(OptionsViewTest, TheSwitchesAreCheckBoxesInTabOrderThatOkWritesAfterThePa
 
 TEST_F(OptionsViewTest, RowClicksArrowsAndAnsweredQuestionsShowTheNewListAndPreview) {
   ClickTab(view.get(), 2);
+  // Up, down, left and right: four arrows, each pointing its own way.
+  std::vector<QImage> arrows;
+  for (const char* arrow : {"cmdButtonOp(3)", "cmdButtonOp(4)", "cmdButtonOp(5)", "cmdButtonOp(6)"})
+    arrows.push_back(Find<QPushButton>(arrow)->icon().pixmap(16).toImage());
+  for (std::size_t a = 0; a < arrows.size(); ++a)
+    for (std::size_t b = a + 1; b < arrows.size(); ++b) EXPECT_NE(arrows[a], arrows[b]) << a + 3 << " and " << b + 3;
   EXPECT_EQ(Rows(), QStringList({"Back", "-", "News", kSports}));
   ClickRow(2);  // a user button: every arrow works
   ClickRow(0);
