@@ -23,6 +23,24 @@ TEST(ToolbarPreview, SubEntriesFoldIntoTheNearestUserButtonAbove) {
   EXPECT_FALSE(items[1].icon.isNull());
 }
 
+// Buttons stand side by side, in a preview as wide as they are.
+TEST(ToolbarPreview, ButtonsAreDrawnOneBesideTheOther) {
+  UseApplication();
+  qt::ToolbarPreview preview(nullptr);
+  preview.SetItems(qt::PreviewItems({StandardButtonRow(1), StandardButtonRow(2), StandardButtonRow(3)}, {}), false);
+  preview.resize(preview.sizeHint());
+  const QImage image = preview.grab().toImage();
+  ASSERT_GE(image.width(), 3 * 16);
+  // Inside the frame, each third of the width shows a button: more than one colour.
+  const int third = (image.width() - 4) / 3;
+  for (int part = 0; part < 3; ++part) {
+    std::set<QRgb> colours;
+    for (int x = 2 + part * third; x < 2 + (part + 1) * third; ++x)
+      for (int y = 2; y < image.height() - 2; ++y) colours.insert(image.pixel(x, y));
+    EXPECT_GT(colours.size(), 1u) << "third " << part;
+  }
+}
+
 TEST(ToolbarPreview, EveryStockKindOfTheCatalogueShowsAPicture) {
   UseApplication();
   for (ButtonTypeId id = 1; id <= CButtons::MaxButtonTypes; ++id) {
