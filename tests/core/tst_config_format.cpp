@@ -209,6 +209,8 @@ TEST(TypedText, ReasonsSayWhatTheBrowserWouldMakeOfTheText) {
             "A domain entry cannot begin with \";\": the browser would read it as a comment.");
   EXPECT_EQ(WhyNotStoredAsTyped(TypedText::SubEntryCaption, " a=b"),
             "A sub-entry caption cannot contain \"=\": the browser would end the caption at the first \"=\".");
+  EXPECT_EQ(WhyNotStoredAsTyped(TypedText::DomainEntry, "   "),
+            "A domain entry cannot be made only of blanks: the browser would read it as an empty line and skip it.");
   EXPECT_EQ(WhyNotStoredAsTyped(TypedText::DomainEntry, " kiosk.local"),
             "A domain entry cannot begin or end with a blank: the browser would drop the blank.");
   EXPECT_EQ(WhyNotStoredAsTyped(TypedText::DomainEntry, "a = b"),
