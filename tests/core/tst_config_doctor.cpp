@@ -27,7 +27,15 @@ std::string Describe(const std::vector<Finding>& findings) {
   return text;
 }
 
-TEST(ConfigDoctor, FindsNothingInACleanConfiguration) { EXPECT_EQ(Describe(Check("clean")), ""); }
+TEST(ConfigDoctor, FindsNothingInACleanConfigurationWithOrWithoutAByteOrderMark) {
+  EXPECT_EQ(Describe(Check("clean")), "");
+  const test::TempDir dir;
+  test::WriteBytes(dir.File("bom.ini"), "\xEF\xBB\xBF" + test::ReadBytes(std::string(KGH_DOCTOR_FIXTURES) + "/clean.ini"));
+  std::vector<Finding> findings;
+  int error = 0;
+  ASSERT_TRUE(CheckConfigurationFile(dir.File("bom.ini"), findings, error));
+  EXPECT_EQ(Describe(findings), "");
+}
 
 TEST(ConfigDoctor, NamesEachRuleOnItsLineAndNothingElse) {
   const struct {
@@ -151,6 +159,9 @@ TEST(ConfigDoctor, TheTemplateOnlyLacksItsPort) {
   ASSERT_TRUE(CheckConfigurationFile(KGH_TEMPLATE_FILE, findings, error));
   ASSERT_EQ(findings.size(), 1u) << Describe(findings);
   EXPECT_EQ(findings.front().code, "port-placeholder");
+  EXPECT_EQ(findings.front().message,
+            "The entry \"http://localhost:{PORT}/\" still holds the placeholder \"{PORT}\" and allows no real address; "
+            "put the web server's port in its place.");
   EXPECT_FALSE(CheckConfigurationFile(std::string(KGH_DOCTOR_FIXTURES) + "/missing.ini", findings, error));
 }
 
