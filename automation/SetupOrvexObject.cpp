@@ -52,7 +52,8 @@ bool IsInterfaceIdentity(REFIID riid) {
 
 }  // namespace
 
-SetupOrvexObject::SetupOrvexObject(ITypeInfo* info) : info_(info), front_end_(native::MakeFrontEnd(Module(), FolderOfServer())) {
+SetupOrvexObject::SetupOrvexObject(ITypeInfo* info)
+    : info_(info), front_end_(native::MakeFrontEnd(Module(), FolderOfServer())) {
   info_->AddRef();
   AddServerReference();
 }

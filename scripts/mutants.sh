@@ -17,8 +17,8 @@
 # --sample FILE runs only the mutants FILE lists (one per line, as a survivor is printed) and
 # fails if one survives, does not compile, or is no longer made from its file.
 #
-# Folders default to: config options wizard forms platform component library qt. platform means its
-# portable files and posix/; forms, which is only headers, is mutated in its headers. The build
+# Folders default to: config options wizard forms platform component library qt. platform means
+# its portable files and posix/; forms, which is only headers, is mutated in its headers. The build
 # folder (default build/mutants) is a Debug build of its own; the sources are changed in place, so
 # nothing else may build from this tree while it runs.
 set -euo pipefail
