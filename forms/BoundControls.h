@@ -85,7 +85,7 @@ class BoundControls {
     return found == widgets_.end() ? Handle{} : found->second;
   }
 
- private:
+  // Binds one control to the widget that draws it (an array or map of them for an array or map).
   template <typename Control>
   void BindOne(const Control& control, typename WidgetFor<Control>::type widget) {
     Bind(control, WidgetFor<Control>::Handle(widget));
@@ -100,6 +100,8 @@ class BoundControls {
     if (controls.size() != widgets.widgets.size()) throw std::logic_error("a control of the form has no widget");
     for (const auto& [key, control] : controls) BindOne(control, widgets.widgets.at(key));
   }
+
+ private:
 
   std::unordered_map<const Control*, Handle> widgets_;
   std::vector<std::function<void()>> draws_;

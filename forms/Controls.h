@@ -106,13 +106,17 @@ struct ListViewColumn {
 
 // A report-style list view: one row per `Row`, drawn in `columns`. `ensure_visible` asks the view
 // to scroll a row into view once (-1: nothing asked); the view clears it when it has done so, so a
-// later redraw does not pull the list back to that row.
-template <typename Row>
-struct ListView : Control {
+// later redraw does not pull the list back to that row. What does not depend on the rows' type
+// is its base, which a view can make and wire without knowing the rows.
+struct ListViewBase : Control {
   std::vector<ListViewColumn> columns;
-  std::vector<Row> rows;
   int selected = -1;  // 0-based row index, -1: nothing selected
   int ensure_visible = -1;
+};
+
+template <typename Row>
+struct ListView : ListViewBase {
+  std::vector<Row> rows;
 };
 
 struct MenuItem : Control {

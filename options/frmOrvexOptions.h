@@ -6,12 +6,12 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "config/CIniFile2.h"
 #include "config/ConfigFormat.h"
 #include "forms/Controls.h"
+#include "forms/Design.h"
 #include "options/OptionsServices.h"
 
 namespace kgh {
@@ -129,17 +129,9 @@ class frmOrvexOptions {
   forms::ComboBox cmbBrowserType;  // item data = engine number
   std::array<forms::CheckBox, kSwitchCount> cbSwitch;  // one per switch, in kSwitchSettings' order
 
-  // ---- what a front-end draws: the controls of the frame and of each page, in tab order ----
-  auto FrameControls() { return std::tie(cmdOK, cmdCancel, cmdHelp); }
-  auto GeneralPageControls() {
-    return std::tie(Label2[2], Label5, Label1[2], txtServer, cmdChangeRoot, Label6, Label1[3], txtRoot, cmdBrowseDir,
-                    Label2[0], Label3[0], Label1[0], txtHome, cmdBrowse, Label3[1], Label1[1], txtError);
-  }
-  auto DomainsPageControls() { return std::tie(Label2[1], lstDomains, cmdDomainOp); }
-  auto ToolbarPageControls() { return std::tie(Label2[3], lstButtons, cmdButtonOp); }
-  auto OtherPageControls() {
-    return std::tie(fraBrowserEngine, lblBrowserEngine, cmbBrowserType, fraPresentation, cbSwitch);
-  }
+  // ---- what a front-end makes, places and wires: OK, Cancel and Help, then each page ----
+  forms::Design FrameDesign();
+  forms::Design PageDesign(DialogPage page);
 
   // OK and Cancel unload the dialog and end its modal display; on_closed tells the view so.
   bool unloaded = false;
@@ -151,6 +143,7 @@ class frmOrvexOptions {
   void InitDomainsPage();
   void InitToolbarPage();
   void InitOtherPage();
+  void AddSwitches(forms::Design& design, DialogPage page);
 
   // Loading, one function per part of the file.
   void LoadBrowserSettings();

@@ -42,12 +42,12 @@ template <>
 struct WidgetFor<forms::ComboBox> : QtKind<QComboBox*, forms::ComboBox, RenderComboBox> {};
 template <>
 struct WidgetFor<forms::ListBox> : QtKind<QListWidget*, forms::ListBox, RenderListBox> {};
-// Its rows are drawn by the page that owns the list, which knows their columns.
-template <typename Row>
-struct WidgetFor<forms::ListView<Row>> {
+// Its rows are drawn by the page that owns the list, which knows their type.
+template <>
+struct WidgetFor<forms::ListViewBase> {
   using type = QTreeWidget*;
   static QWidget* Handle(type widget) { return widget; }
-  static void Draw(type widget, const forms::ListView<Row>& control) { RenderControl(widget, control); }
+  static void Draw(type widget, const forms::ListViewBase& control) { RenderControl(widget, control); }
 };
 // Which widget draws which control of the forms a Qt view shows.
 using ControlWidgets = forms::BoundControls<WidgetFor, QWidget*>;

@@ -1,23 +1,23 @@
 #include "qt/OptionsDialogView.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QVBoxLayout>
 
+#include <QTreeWidget>
+
+#include "options/OptionsDesign.h"
 #include "qt/ButtonDialogView.h"
+#include "qt/DesignWidgets.h"
 #include "qt/DomainDialogView.h"
-#include "qt/DomainsPageView.h"
 #include "qt/FormWidgets.h"
-#include "qt/GeneralPageView.h"
 #include "qt/HelpTopics.h"
-#include "qt/OtherPageView.h"
 #include "qt/QtText.h"
 #include "qt/ToolbarPageView.h"
+#include "qt/Twips.h"
 
 namespace kgh::qt {
 
@@ -38,29 +38,13 @@ OptionsDialogView::~OptionsDialogView() {
 
 void OptionsDialogView::Build() {
   setObjectName(QStringLiteral("frmOrvexOptions"));
+  setFixedSize(TwipsToPixels(options_layout::kClientWidth, this), TwipsToPixels(options_layout::kClientHeight, this));
   BuildTabs();
-  ok_ = new QPushButton(this);
-  ok_->setObjectName(QStringLiteral("cmdOK"));
-  ok_->setDefault(true);
-  cancel_ = new QPushButton(this);
-  cancel_->setObjectName(QStringLiteral("cmdCancel"));
-  help_ = new QPushButton(this);
-  help_->setObjectName(QStringLiteral("cmdHelp"));
-  help_->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-  buttons->addWidget(cancel_);
-  buttons->addWidget(help_);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(tabs_);
-  layout->addWidget(stack_, 1);
-  layout->addLayout(buttons);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  controls_.Bind(form_.tbsOptions, tabs_);
-  controls_.BindAll(form_.FrameControls(), ok_, cancel_, help_);
+  BuildPages();
+  BuildDesign(this, form_.FrameDesign(), controls_, dispatch_);
 }
 
+// The strip's tabs above the area its pages fill, both within the strip's place.
 void OptionsDialogView::BuildTabs() {
   tabs_ = new QTabBar(this);
   tabs_->setObjectName(QStringLiteral("tbsOptions"));
@@ -69,15 +53,28 @@ void OptionsDialogView::BuildTabs() {
     const int index = tabs_->addTab(ToQ(tab.caption));
     tabs_->setTabToolTip(index, ToQ(tab.tool_tip));
   }
+  controls_.Bind(form_.tbsOptions, tabs_);
   stack_ = new QStackedWidget(this);
-  pages_ = {new GeneralPageView(form_, dispatch_, controls_, stack_),
-            new DomainsPageView(form_, dispatch_, controls_, stack_),
-            new ToolbarPageView(form_, dispatch_, controls_, stack_),
-            new OtherPageView(form_, dispatch_, controls_, stack_)};
+  stack_->setFrameShape(QFrame::StyledPanel);
+  Place(stack_, options_layout::kTabStrip);
+  const QRect strip = stack_->geometry();
+  const int tab_height = tabs_->sizeHint().height();
+  tabs_->setGeometry(strip.left(), strip.top(), strip.width(), tab_height);
+  stack_->setGeometry(strip.adjusted(0, tab_height, 0, 0));
+}
+
+void OptionsDialogView::BuildPages() {
+  // Controls stand clear of the frame around the pages.
+  const QPoint origin(TwipsToPixels(90, this), TwipsToPixels(90, this));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
+    pages_[i] = new QWidget(stack_);
+    pages_[i]->setObjectName(QString::fromStdString(form_.picOptions[i].name));
     stack_->addWidget(pages_[i]);
     controls_.Bind(form_.picOptions[i], pages_[i]);
+    BuildDesign(pages_[i], form_.PageDesign(static_cast<DialogPage>(i)), controls_, dispatch_, origin);
   }
+  auto* list = qobject_cast<QTreeWidget*>(controls_.Find(form_.lstButtons));
+  toolbar_ = std::make_unique<ToolbarPageView>(form_, pages_[frmOrvexOptions::kToolbarPage], list, origin);
 }
 
 void OptionsDialogView::Connect() {
@@ -87,9 +84,6 @@ void OptionsDialogView::Connect() {
       form_.tbsOptions_Click();
     });
   });
-  connect(ok_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdOK_Click(); }); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
-  connect(help_, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdHelp_Click(); }); });
   AddHelpKey(*this);
 }
 
@@ -123,7 +117,7 @@ void OptionsDialogView::Render() {
     pages_[i]->setEnabled(page.enabled);
   }
   controls_.RenderAll();
-  for (OptionsPage* page : pages_) page->Render();
+  toolbar_->Render();
 }
 
 // Both entry dialogs are shown alike; while one is up, focus requests look in it first.

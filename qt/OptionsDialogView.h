@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "options/OptionsDialogHost.h"
@@ -18,7 +19,7 @@ class QTabBar;
 
 namespace kgh::qt {
 
-class OptionsPage;
+class ToolbarPageView;
 
 class OptionsDialogView final : public QDialog, public OptionsDialogHost {
  public:
@@ -38,6 +39,7 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
  private:
   void Build();
   void BuildTabs();
+  void BuildPages();
   void Connect();
   void AddHelpKey(QWidget& window);
   void Render();
@@ -52,10 +54,8 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   std::vector<const ControlWidgets*> nested_controls_;
   QTabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
-  std::array<OptionsPage*, 4> pages_{};
-  QPushButton* ok_ = nullptr;
-  QPushButton* cancel_ = nullptr;
-  QPushButton* help_ = nullptr;
+  std::array<QWidget*, 4> pages_{};
+  std::unique_ptr<ToolbarPageView> toolbar_;
 };
 
 }  // namespace kgh::qt

@@ -11,6 +11,8 @@ namespace kgh::qt {
 QIcon StyleIcon(Picture picture) {
   QStyle* style = QApplication::style();
   switch (picture) {
+    case Picture::None:
+      return {};
     case Picture::OpenFolder:
       return style->standardIcon(QStyle::SP_DirOpenIcon);
     case Picture::ArrowUp:

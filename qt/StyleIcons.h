@@ -3,12 +3,14 @@
 // desktop: an open folder and four arrows.
 #include <QIcon>
 
+#include "forms/Design.h"
+
 class QPushButton;
 class QWidget;
 
 namespace kgh::qt {
 
-enum class Picture { OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight };
+using forms::Picture;
 
 QIcon StyleIcon(Picture picture);
 

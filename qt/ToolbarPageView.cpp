@@ -1,15 +1,13 @@
 #include "qt/ToolbarPageView.h"
 
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
 
+#include "options/OptionsDesign.h"
+#include "options/frmOrvexOptions.h"
+#include "qt/DesignWidgets.h"
 #include "qt/FormWidgets.h"
 #include "qt/QtText.h"
-#include "qt/StyleIcons.h"
 #include "qt/ToolbarPreview.h"
 #include "qt/Twips.h"
 
@@ -19,102 +17,11 @@ namespace {
 
 constexpr int kCaptionColumn = 0, kUrlColumn = 1, kImageColumn = 2;
 
-struct ArrowButton {
-  Picture picture;
-  const char* accessible_name;
-  int row, column;  // in the cross
-};
-// cmdButtonOp 3 to 6: up, down, left (out of a sub-entry), right (into a sub-entry).
-constexpr ArrowButton kArrows[] = {
-    {Picture::ArrowUp, "Move up", 0, 1},
-    {Picture::ArrowDown, "Move down", 2, 1},
-    {Picture::ArrowLeft, "Make top-level button", 1, 0},
-    {Picture::ArrowRight, "Make sub-entry", 1, 2},
-};
-
 }  // namespace
 
-ToolbarPageView::ToolbarPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls,
-                                 QWidget* parent)
-    : OptionsPage(form, dispatch, controls, parent) {
-  setObjectName(QStringLiteral("picOptions(2)"));
-  heading_ = new QLabel(this);
-  QWidget* heading_row = MakeHeading(heading_);
-  BuildList();
-  QGridLayout* buttons = BuildButtons();
-  preview_ = new ToolbarPreview(this);
-  auto* grid = new QGridLayout(this);
-  grid->addWidget(heading_row, 0, 0, 1, 2);
-  grid->addWidget(list_, 1, 0);
-  grid->addLayout(buttons, 1, 1);
-  grid->addWidget(preview_, 2, 0, 1, 2);
-  grid->setColumnStretch(0, 1);
-  controls_.BindAll(form_.ToolbarPageControls(), heading_, list_, buttons_);
-  Connect();
-}
-
-void ToolbarPageView::BuildList() {
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("lstButtons"));
-  list_->setAccessibleName(QStringLiteral("Custom buttons"));
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setMinimumSize(TwipsToPixels(4275, this), TwipsToPixels(3255, this));
-  QStringList headers;
-  for (const forms::ListViewColumn& column : form_.lstButtons.columns) headers << ToQ(column.header);
-  list_->setHeaderLabels(headers);
-  for (std::size_t i = 0; i < form_.lstButtons.columns.size(); ++i) {
-    const int width = form_.lstButtons.columns[i].width;
-    // A column of width 0 is kept with its data but not shown.
-    if (width == 0) list_->setColumnHidden(static_cast<int>(i), true);
-    else list_->setColumnWidth(static_cast<int>(i), TwipsToPixels(width, this));
-  }
-}
-
-QGridLayout* ToolbarPageView::BuildButtons() {
-  auto* column = new QGridLayout;
-  for (std::size_t i = 0; i < 3; ++i) {
-    buttons_[i] = new QPushButton(this);
-    buttons_[i]->setAutoDefault(false);
-    column->addWidget(buttons_[i], static_cast<int>(i), 0, 1, 3);
-  }
-  for (std::size_t i = 0; i < std::size(kArrows); ++i) {
-    const ArrowButton& arrow = kArrows[i];
-    buttons_[3 + i] = MakePictureButton(this, arrow.picture, arrow.accessible_name, 375, 375);
-    column->addWidget(buttons_[3 + i], 4 + arrow.row, arrow.column, Qt::AlignCenter);
-  }
-  column->setRowMinimumHeight(3, TwipsToPixels(225, this));
-  column->setRowStretch(7, 1);
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    buttons_[i]->setObjectName(QString::fromStdString(form_.cmdButtonOp[i].name));
-  }
-  return column;
-}
-
-int ToolbarPageView::RowOf(QTreeWidgetItem* item) const {
-  return item != nullptr ? list_->indexOfTopLevelItem(item) : -1;
-}
-
-void ToolbarPageView::Connect() {
-  // The form's selected row is the row the user selected, never merely Qt's current row: taking
-  // the focus makes the first row current without selecting it. A click, even on the row already
-  // selected, or a keyboard move in the list is the form's ItemClick.
-  const auto item_click = [this] {
-    const int row = SelectedRow(list_);
-    dispatch_([this, row] {
-      form_.lstButtons.selected = row;
-      if (row >= 0) form_.lstButtons_ItemClick(row);
-    });
-  };
-  connect(list_, &QTreeWidget::itemSelectionChanged, this, item_click);
-  connect(list_, &QTreeWidget::itemClicked, this, item_click);
-  connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { dispatch_([this] { form_.lstButtons_DblClick(); }); });
-  for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const int index = static_cast<int>(i);
-    connect(buttons_[i], &QPushButton::clicked, this,
-            [this, index] { dispatch_([this, index] { form_.cmdButtonOp_Click(index); }); });
-  }
+ToolbarPageView::ToolbarPageView(frmOrvexOptions& form, QWidget* page, QTreeWidget* list, QPoint origin)
+    : form_(form), list_(list), preview_(new ToolbarPreview(page)) {
+  PlaceFrom(preview_, options_layout::kToolbarPreview, origin);
 }
 
 void ToolbarPageView::RenderRows() {

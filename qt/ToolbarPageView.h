@@ -1,36 +1,33 @@
 #pragma once
-// The "Toolbar buttons" page: the rows, the seven operation buttons (three with captions, four
-// arrows in a cross) and the preview strip that follows every change.
-#include <array>
+// What the "Toolbar buttons" page draws beyond its controls: the rows of the buttons' list, whose
+// type only this page knows, and the preview strip that follows every change.
+#include <QPoint>
 
-#include "qt/OptionsPage.h"
-
-class QGridLayout;
-class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWidget;
+
+namespace kgh {
+class frmOrvexOptions;
+}  // namespace kgh
 
 namespace kgh::qt {
 
 class ToolbarPreview;
 
-class ToolbarPageView final : public OptionsPage {
+class ToolbarPageView final {
  public:
-  ToolbarPageView(frmOrvexOptions& form, forms::Dispatcher& dispatch, ControlWidgets& controls, QWidget* parent);
-  void Render() override;
+  // `list` is the page's list of buttons, made from the form's design with `origin`.
+  ToolbarPageView(frmOrvexOptions& form, QWidget* page, QTreeWidget* list, QPoint origin);
+  void Render();
 
  private:
-  void BuildList();
-  QGridLayout* BuildButtons();
-  void Connect();
   void RenderRows();
   void RenderPreview();
-  int RowOf(QTreeWidgetItem* item) const;
 
-  QLabel* heading_ = nullptr;
-  QTreeWidget* list_ = nullptr;
-  std::array<QPushButton*, 7> buttons_{};
-  ToolbarPreview* preview_ = nullptr;
+  frmOrvexOptions& form_;
+  QTreeWidget* list_;
+  ToolbarPreview* preview_;
 };
 
 }  // namespace kgh::qt

@@ -169,7 +169,7 @@ bool DialogWindow::SetFocus(const forms::Control& control) {
 // Forms were designed in twips with the system's dialog font of the time, whose character cell
 // was 6 by 13 pixels at 96 dots per inch (15 twips to the pixel). Dialog units scale with the
 // font actually in use, so a rectangle in these units keeps the design's proportions to the text.
-RECT DialogWindow::Twips(int left, int top, int width, int height) const {
+RECT DialogWindow::Twips(int left, int top, int width, int height) {
   const auto across = [](int twips) { return MulDiv(twips, 4, 15 * 6); };
   const auto down = [](int twips) { return MulDiv(twips, 8, 15 * 13); };
   return {across(left), down(top), across(width), down(height)};
@@ -230,6 +230,7 @@ namespace {
 // The outline of a 16-pixel picture: a folder, or a solid arrow.
 std::vector<POINT> GlyphShape(Glyph glyph) {
   switch (glyph) {
+    case Glyph::None: return {};
     case Glyph::OpenFolder: return {{1, 4}, {6, 4}, {7, 5}, {14, 5}, {14, 13}, {1, 13}};
     case Glyph::ArrowUp: return {{8, 3}, {14, 11}, {2, 11}};
     case Glyph::ArrowDown: return {{2, 5}, {14, 5}, {8, 13}};

@@ -10,13 +10,14 @@
 #include <utility>
 #include <vector>
 
+#include "forms/Design.h"
 #include "forms/Dispatcher.h"
 #include "win32/NativeWidgets.h"
 
 namespace kgh::native {
 
 // The pictures of picture buttons.
-enum class Glyph { OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight };
+using Glyph = forms::Picture;
 
 class DialogWindow {
  public:
@@ -59,8 +60,12 @@ class DialogWindow {
   HWND AddPageAt(RECT pixels);
   void PlaceInto(HWND container) { container_ = container; }
 
+  // Makes, places (in the current container) and wires the windows of a form's design.
+  void BuildDesign(const forms::Design& design);
+
   // A rectangle given in twips, as forms are designed, in dialog units.
-  RECT Twips(int left, int top, int width, int height) const;
+  static RECT Twips(int left, int top, int width, int height);
+  static RECT Twips(const TwipsRect& rect) { return Twips(rect.left, rect.top, rect.width, rect.height); }
   // Sets the client area to a size given in twips.
   void SetClientSizeTwips(int width, int height);
 
@@ -78,6 +83,8 @@ class DialogWindow {
   EditBox AddEditBox(RECT units);
   ComboBox AddComboBox(RECT units, bool editable);
   ListBox AddListBox(RECT units);
+  // A list view in report form with the columns of `rows`; the rows are the caller's to draw.
+  ReportView AddReportView(const forms::ListViewBase& rows, RECT units);
 
   // Handlers by control and notification code (BN_CLICKED, EN_CHANGE, ...).
   void On(HWND control, WORD code, std::function<void()> handler);
@@ -95,6 +102,8 @@ class DialogWindow {
   RECT InPixels(RECT units) const;
   HWND CreateControl(const char* window_class, const std::string& text, DWORD style, RECT pixels, HWND parent,
                      DWORD extended);
+  HWND AddControlOf(const forms::ControlDesign& item);
+  void AddRuleAfter(HWND heading, const std::string& caption);
 
   const std::string& caption_;
   int width_units_;

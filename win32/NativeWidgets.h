@@ -72,12 +72,12 @@ struct WidgetFor<forms::Control> {
   static HWND Handle(AnyWindow widget) { return widget.window; }
   static void Draw(AnyWindow widget, const forms::Control& control) { DrawControl(widget.window, control); }
 };
-// Its rows are drawn by the page that owns the list, which knows their columns.
-template <typename Row>
-struct WidgetFor<forms::ListView<Row>> {
+// Its rows are drawn by the page that owns the list, which knows their type.
+template <>
+struct WidgetFor<forms::ListViewBase> {
   using type = ReportView;
   static HWND Handle(ReportView widget) { return widget.window; }
-  static void Draw(ReportView widget, const forms::ListView<Row>& control) { DrawControl(widget.window, control); }
+  static void Draw(ReportView widget, const forms::ListViewBase& control) { DrawControl(widget.window, control); }
 };
 
 using NativeControls = forms::BoundControls<WidgetFor, HWND>;

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "forms/HelpPages.h"
+#include "options/OptionsDesign.h"
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
 #include "win32/ButtonDialogWindow.h"
@@ -12,8 +13,6 @@
 
 namespace kgh::native {
 namespace {
-
-constexpr RECT kTabStrip{4, 4, 278, 190};  // in dialog units: left, top, width, height
 
 std::wstring RowText(HWND list, int row, int column) {
   wchar_t buffer[1024] = {};
@@ -63,7 +62,9 @@ void SetTabTips(HWND tabs, const std::vector<forms::Tab>& tab_texts) {
 }  // namespace
 
 OptionsDialogWindow::OptionsDialogWindow(frmOrvexOptions& form)
-    : DialogWindow(form.Caption, 286, 222), form_(form) {
+    : DialogWindow(form.Caption, Twips(0, 0, options_layout::kClientWidth, options_layout::kClientHeight).right,
+                   Twips(0, 0, options_layout::kClientWidth, options_layout::kClientHeight).bottom),
+      form_(form) {
   form_.SetDialogHost(this);
   form_.on_closed = [this] { EndModal(); };
 }
@@ -74,7 +75,7 @@ OptionsDialogWindow::~OptionsDialogWindow() {
 }
 
 void OptionsDialogWindow::Build() {
-  tabs_ = Add(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, kTabStrip);
+  tabs_ = Add(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, Twips(options_layout::kTabStrip));
   for (std::size_t i = 0; i < form_.tbsOptions.tabs.size(); ++i) {
     TCITEMA tab{};
     tab.mask = TCIF_TEXT;
@@ -92,19 +93,12 @@ void OptionsDialogWindow::Build() {
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i] = AddPageAt(page_area);
     controls_.Bind(form_.picOptions[i], pages_[i]);
+    PlaceInto(pages_[i]);
+    BuildDesign(form_.PageDesign(static_cast<DialogPage>(i)));
   }
-  BuildGeneralPage(pages_[frmOrvexOptions::kGeneralPage]);
-  BuildDomainsPage(pages_[frmOrvexOptions::kDomainsPage]);
-  BuildToolbarPage(pages_[frmOrvexOptions::kToolbarPage]);
-  BuildOtherPage(pages_[frmOrvexOptions::kOtherPage]);
+  rows_ = controls_.Find(form_.lstButtons);
   PlaceInto(nullptr);
-  const PushButton ok = AddButton({118, 201, 50, 14}, true);
-  const PushButton cancel = AddButton({173, 201, 50, 14});
-  const PushButton help = AddButton({228, 201, 50, 14});
-  controls_.BindAll(form_.FrameControls(), ok, cancel, help);
-  On(ok.window, BN_CLICKED, [this] { form_.cmdOK_Click(); });
-  On(cancel.window, BN_CLICKED, [this] { form_.cmdCancel_Click(); });
-  On(help.window, BN_CLICKED, [this] { form_.cmdHelp_Click(); });
+  BuildDesign(form_.FrameDesign());
   OnHelpKey([this] { form_.cmdHelp_Click(); });
   // The tab strip paints its whole face: the pages must lie above it. This also makes it the
   // last stop of Tab; Ctrl+Tab switches pages from anywhere.
@@ -112,123 +106,6 @@ void OptionsDialogWindow::Build() {
   // The dialog opens with the keyboard on the tab strip, so that Enter means OK, not a button of
   // the first page; posted, so that it comes after the dialog manager has placed the focus.
   PostMessageA(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabs_), TRUE);
-}
-
-void OptionsDialogWindow::BindTextBox(EditBox box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)()) {
-  On(box.window, EN_CHANGE, [box, &control] { control.text = WindowText(box.window); });
-  if (got_focus == nullptr) return;
-  On(box.window, EN_SETFOCUS, [this, box, &control, got_focus] {
-    (form_.*got_focus)();
-    SelectInEdit(box.window, EM_SETSEL, control);
-  });
-}
-
-void OptionsDialogWindow::BuildGeneralPage(HWND page) {
-  PlaceInto(page);
-  const StaticText defaults = AddLabel("", {0, 0, 256, 9});
-  const StaticText server_note = AddLabel("", {0, 11, 256, 16});
-  const StaticText server_label = AddLabel("", {0, 31, 60, 9});
-  const EditBox server = AddEditBox({62, 29, 170, 13});
-  const PushButton change_root = AddButton({162, 45, 70, 14});
-  const StaticText root_note = AddLabel("", {0, 62, 256, 9});
-  const StaticText root_label = AddLabel("", {0, 76, 60, 9});
-  const EditBox root = AddEditBox({62, 74, 170, 13});
-  const PushButton browse_dir = AddPictureButton("Browse for root directory", Glyph::OpenFolder, {236, 73, 19, 15});
-  const StaticText pages_heading = AddLabel("", {0, 96, 256, 9});
-  const StaticText home_note = AddLabel("", {0, 107, 256, 9});
-  const StaticText home_label = AddLabel("", {0, 121, 60, 9});
-  const EditBox home = AddEditBox({62, 119, 170, 13});
-  const PushButton browse = AddPictureButton("Browse for home page", Glyph::OpenFolder, {236, 118, 19, 15});
-  const StaticText error_note = AddLabel("", {0, 137, 256, 9});
-  const StaticText error_label = AddLabel("", {0, 151, 60, 9});
-  const EditBox error = AddEditBox({62, 149, 170, 13});
-  controls_.BindAll(form_.GeneralPageControls(), defaults, server_note, server_label, server, change_root, root_note,
-                    root_label, root, browse_dir, pages_heading, home_note, home_label, home, browse, error_note,
-                    error_label, error);
-  BindTextBox(server, form_.txtServer, &frmOrvexOptions::txtServer_GotFocus);
-  BindTextBox(root, form_.txtRoot, nullptr);
-  BindTextBox(home, form_.txtHome, &frmOrvexOptions::txtHome_GotFocus);
-  BindTextBox(error, form_.txtError, &frmOrvexOptions::txtError_GotFocus);
-  On(change_root.window, BN_CLICKED, [this] { form_.cmdChangeRoot_Click(); });
-  On(browse_dir.window, BN_CLICKED, [this] { form_.cmdBrowseDir_Click(); });
-  On(browse.window, BN_CLICKED, [this] { form_.cmdBrowse_Click(); });
-}
-
-void OptionsDialogWindow::BuildDomainsPage(HWND page) {
-  PlaceInto(page);
-  const StaticText heading = AddLabel("", {0, 0, 256, 9});
-  const ListBox list = AddListBox({0, 12, 190, 150});
-  std::array<PushButton, 3> buttons{};
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    buttons[i] = AddButton({196, 12 + 17 * static_cast<LONG>(i), 60, 14});
-  controls_.BindAll(form_.DomainsPageControls(), heading, list, buttons);
-  // The form's selected entry is the one the user selected.
-  On(list.window, LBN_SELCHANGE, [this, list] {
-    form_.lstDomains.list_index = static_cast<int>(SendMessageA(list.window, LB_GETCURSEL, 0, 0));
-  });
-  On(list.window, LBN_DBLCLK, [this] { form_.lstDomains_DblClick(); });
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    On(buttons[i].window, BN_CLICKED, [this, i] { form_.cmdDomainOp_Click(static_cast<int>(i)); });
-}
-
-void OptionsDialogWindow::BuildToolbarPage(HWND page) {
-  PlaceInto(page);
-  const StaticText heading = AddLabel("", {0, 0, 256, 9});
-  rows_ = {Add(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, {0, 12, 190, 150},
-               WS_EX_CLIENTEDGE)};
-  SendMessageA(rows_.window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  for (std::size_t i = 0; i < form_.lstButtons.columns.size(); ++i) {
-    const forms::ListViewColumn& column = form_.lstButtons.columns[i];
-    LVCOLUMNA header{};
-    header.mask = LVCF_TEXT | LVCF_WIDTH;
-    header.pszText = const_cast<char*>(column.header.c_str());
-    header.cx = column.width / 15;  // twips to pixels at 96 dots per inch; 0 keeps the column out of sight
-    SendMessageA(rows_.window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&header));
-  }
-  std::array<PushButton, 7> buttons{};
-  for (std::size_t i = 0; i < 3; ++i) buttons[i] = AddButton({196, 12 + 17 * static_cast<LONG>(i), 60, 14});
-  const struct {
-    const char* name;
-    Glyph glyph;
-    RECT units;
-  } arrows[] = {
-      {"Move up", Glyph::ArrowUp, {216, 70, 18, 16}},
-      {"Move down", Glyph::ArrowDown, {216, 106, 18, 16}},
-      {"Make top-level button", Glyph::ArrowLeft, {197, 88, 18, 16}},
-      {"Make sub-entry", Glyph::ArrowRight, {235, 88, 18, 16}},
-  };
-  for (std::size_t i = 0; i < 4; ++i) buttons[3 + i] = AddPictureButton(arrows[i].name, arrows[i].glyph, arrows[i].units);
-  controls_.BindAll(form_.ToolbarPageControls(), heading, rows_, buttons);
-  // The form's selected row is the row the user selected, by mouse or keys.
-  OnNotify(rows_.window, LVN_ITEMCHANGED, [this](const NMHDR& header) {
-    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if (drawing_rows_ || (change.uChanged & LVIF_STATE) == 0) return;
-    const bool now = (change.uNewState & LVIS_SELECTED) != 0, before = (change.uOldState & LVIS_SELECTED) != 0;
-    if (now == before) return;
-    form_.lstButtons.selected = now ? change.iItem : -1;
-    if (now) form_.lstButtons_ItemClick(change.iItem);
-  });
-  OnNotify(rows_.window, NM_DBLCLK, [this](const NMHDR&) { form_.lstButtons_DblClick(); });
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    On(buttons[i].window, BN_CLICKED, [this, i] { form_.cmdButtonOp_Click(static_cast<int>(i)); });
-}
-
-void OptionsDialogWindow::BuildOtherPage(HWND page) {
-  PlaceInto(page);
-  const GroupBox engine_frame = AddFrame({0, 0, 256, 34});
-  const StaticText engine_label = AddLabel("", {8, 15, 80, 9});
-  const ComboBox engine = AddComboBox({90, 13, 158, 14}, false);
-  const GroupBox presentation = AddFrame({0, 40, 256, 20 + 14 * static_cast<LONG>(kSwitchCount)});
-  std::array<CheckButton, kSwitchCount> boxes{};
-  for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i] = AddCheckBox({8, 54 + 14 * static_cast<LONG>(i), 240, 12});
-  controls_.BindAll(form_.OtherPageControls(), engine_frame, engine_label, engine, presentation, boxes);
-  On(engine.window, CBN_SELCHANGE, [this, engine] {
-    form_.cmbBrowserType.list_index = static_cast<int>(SendMessageA(engine.window, CB_GETCURSEL, 0, 0));
-  });
-  for (std::size_t i = 0; i < boxes.size(); ++i)
-    On(boxes[i].window, BN_CLICKED, [this, i, box = boxes[i]] {
-      form_.cbSwitch[i].value = SendMessageA(box.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-    });
 }
 
 void OptionsDialogWindow::Render() {
@@ -254,8 +131,7 @@ void OptionsDialogWindow::Render() {
 }
 
 void OptionsDialogWindow::RenderRows() {
-  drawing_rows_ = true;
-  const HWND list = rows_.window;
+  const HWND list = rows_;
   const auto& rows = form_.lstButtons.rows;
   const auto count = static_cast<int>(rows.size());
   while (SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) > count)
@@ -283,7 +159,6 @@ void OptionsDialogWindow::RenderRows() {
   int& visible = form_.lstButtons.ensure_visible;
   if (visible >= 0 && visible < count) SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(visible), FALSE);
   visible = -1;
-  drawing_rows_ = false;
 }
 
 void OptionsDialogWindow::OnCancel() { form_.Form_QueryUnload(); }

@@ -25,11 +25,6 @@ class OptionsDialogWindow final : public DialogWindow, public OptionsDialogHost 
 
  private:
   void Build() override;
-  void BuildGeneralPage(HWND page);
-  void BuildDomainsPage(HWND page);
-  void BuildToolbarPage(HWND page);
-  void BuildOtherPage(HWND page);
-  void BindTextBox(EditBox box, forms::TextBox& control, void (frmOrvexOptions::*got_focus)());
   void Render() override;
   void RenderRows();
   void OnCancel() override;
@@ -39,8 +34,7 @@ class OptionsDialogWindow final : public DialogWindow, public OptionsDialogHost 
   frmOrvexOptions& form_;
   HWND tabs_ = nullptr;
   std::array<HWND, 4> pages_{};
-  ReportView rows_;
-  bool drawing_rows_ = false;
+  HWND rows_ = nullptr;  // the toolbar buttons' list, whose rows this view draws
   DialogWindow* nested_ = nullptr;  // the entry dialog shown over this one
 };
 

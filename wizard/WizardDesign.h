@@ -2,14 +2,9 @@
 // Where the wizard's controls sit, in twips as the form was designed: a client area of
 // 7155 x 5055 with the pages (7155 x 4425) at the top and the navigation row below them. Every
 // front-end places its windows from these numbers.
-namespace kgh {
+#include "forms/Twips.h"
 
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
+namespace kgh {
 
 namespace wizard_layout {
 

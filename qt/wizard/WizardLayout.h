@@ -2,6 +2,7 @@
 // The wizard's design (wizard/WizardDesign.h) placed in pixels at the screen's resolution;
 // labels grow downwards when their text needs more lines than the design gave them, so that no
 // text is cut off.
+#include "qt/Twips.h"
 #include "wizard/WizardDesign.h"
 
 class QLabel;
@@ -9,17 +10,11 @@ class QWidget;
 
 namespace kgh::qt {
 
-// Places `widget` at `rect` within its parent.
-void Place(QWidget* widget, const TwipsRect& rect);
-
 // Places a word-wrapping label at `rect`, made taller when its text needs it. Returns the
 // label's bottom edge in twips.
 int PlaceLabel(QLabel* label, const TwipsRect& rect);
 
 // `rect` moved down, when needed, so that it starts `wizard_layout::kTextGap` below `bottom`.
 TwipsRect Below(const TwipsRect& rect, int bottom);
-
-// A push button at `rect`, made taller when the screen's font needs it (its top stays).
-void PlaceButton(QWidget* button, const TwipsRect& rect);
 
 }  // namespace kgh::qt

@@ -67,6 +67,12 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+// An etched line drawn by a static control.
+bool IsRule(HWND window) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  return ClassOf(window) == "Static" && (style & SS_TYPEMASK) == SS_ETCHEDHORZ;
+}
+
 Box ScreenBox(HWND window) {
   RECT area{};
   GetWindowRect(window, &area);
@@ -421,8 +427,10 @@ class Win32Driver final : public Driver {
       for (const auto& [id, page] : pages) {
         layout.pages.push_back(ScreenBox(page));
         auto& controls = layout.page_controls.emplace_back();
+        // Every control shown on it; etched rules, which assistive technology reads as separators,
+        // are left out as the Qt driver leaves them out.
         for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-          if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0)
+          if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0 && !IsRule(child))
             controls.emplace_back(NameOf(child).empty() ? ClassOf(child) : NameOf(child), ScreenBox(child));
       }
       return layout;

@@ -1,0 +1,96 @@
+#pragma once
+// A form's window as a design: for each control, in tab order, its place in twips, how it looks,
+// the name assistive technology reads when no label names it, and the form's handlers for what
+// the user does to it. A front-end makes, places, draws and wires its windows from a design alone
+// (one call), so a control declared here is on every front-end with its events. A front-end that
+// has no window for one kind of control does not build: it must visit every kind.
+#include <functional>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "forms/Controls.h"
+#include "forms/Twips.h"
+
+namespace kgh::forms {
+
+// The pictures of picture buttons; each front-end draws them in its own way.
+enum class Picture { None, OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight };
+
+// What the user does to a control, and the form's handler for it. The view first copies what
+// the user changed into the control (a check box's value, a list's selection, a box's text),
+// then calls the handler, then draws the form again.
+struct Events {
+  std::function<void()> click;      // a button or check box pressed, a list's entry chosen
+  std::function<void()> dbl_click;  // a list's entry double-clicked
+  std::function<void()> got_focus;  // a text box took the focus; its selection is then shown
+};
+
+using ControlRef = std::variant<Label*, Frame*, CommandButton*, CheckBox*, TextBox*, ComboBox*, ListBox*, ListViewBase*>;
+
+struct ControlDesign {
+  ControlRef control;
+  TwipsRect place;
+  Events on;
+  // A picture instead of a caption; the accessible name then says what the button does.
+  Picture picture = Picture::None;
+  // For pictures, and lists that no label just before them names.
+  std::string_view accessible_name;
+  // A label drawn as a heading: its text followed by an etched rule to its right edge.
+  bool heading = false;
+  // The button that Enter presses wherever the focus is (unless on another button).
+  bool is_default = false;
+};
+
+using Design = std::vector<ControlDesign>;
+
+// The entries of a design, one kind of entry each.
+inline ControlDesign Shown(ControlRef control, TwipsRect place) {
+  ControlDesign item;
+  item.control = control;
+  item.place = place;
+  return item;
+}
+inline ControlDesign Heading(Label& label, TwipsRect place) {
+  ControlDesign item = Shown(&label, place);
+  item.heading = true;
+  return item;
+}
+inline ControlDesign Pressed(CommandButton& button, TwipsRect place, std::function<void()> click) {
+  ControlDesign item = Shown(&button, place);
+  item.on.click = std::move(click);
+  return item;
+}
+inline ControlDesign PressedByEnter(CommandButton& button, TwipsRect place, std::function<void()> click) {
+  ControlDesign item = Pressed(button, place, std::move(click));
+  item.is_default = true;
+  return item;
+}
+inline ControlDesign WithPicture(CommandButton& button, TwipsRect place, Picture picture, std::string_view name,
+                                 std::function<void()> click) {
+  ControlDesign item = Pressed(button, place, std::move(click));
+  item.picture = picture;
+  item.accessible_name = name;
+  return item;
+}
+inline ControlDesign Typed(TextBox& box, TwipsRect place, std::function<void()> got_focus = {}) {
+  ControlDesign item = Shown(&box, place);
+  item.on.got_focus = std::move(got_focus);
+  return item;
+}
+inline ControlDesign Listed(ControlRef list, TwipsRect place, std::string_view name, Events on) {
+  ControlDesign item = Shown(list, place);
+  item.accessible_name = name;
+  item.on = std::move(on);
+  return item;
+}
+
+// Whether a label just before `next` in tab order names it: a field's caption, not a heading.
+inline bool NamesNext(const ControlDesign& label, const ControlDesign& next) {
+  if (label.heading || !std::holds_alternative<Label*>(label.control)) return false;
+  return std::holds_alternative<TextBox*>(next.control) || std::holds_alternative<ComboBox*>(next.control) ||
+         std::holds_alternative<ListBox*>(next.control);
+}
+
+}  // namespace kgh::forms

@@ -1,0 +1,199 @@
+#include "qt/DesignWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "qt/FormWidgets.h"
+#include "qt/QtText.h"
+#include "qt/StyleIcons.h"
+#include "qt/Twips.h"
+
+namespace kgh::qt {
+namespace {
+
+// A user's event: `change` copies what the user changed into the control, then the control's
+// handler runs, if the form gave it one.
+template <typename Change>
+void Send(forms::Dispatcher& dispatch, const std::function<void()>& handler, Change change) {
+  dispatch([&handler, change] {
+    change();
+    if (handler) handler();
+  });
+}
+
+constexpr int kOneLine = 300;  // twips
+
+template <typename... Kinds>
+struct Overloaded : Kinds... {
+  using Kinds::operator()...;
+};
+
+// Makes and wires the widget of one control; the visit below must cover every kind of control.
+class WidgetMaker {
+ public:
+  WidgetMaker(QWidget* parent, ControlWidgets& controls, forms::Dispatcher& dispatch)
+      : parent_(parent), controls_(controls), dispatch_(dispatch) {}
+
+  QWidget* Make(const forms::ControlDesign& item) {
+    item_ = &item;
+    return std::visit(Overloaded{[this](forms::Label* c) -> QWidget* { return MakeLabel(*c); },
+                                 [this](forms::Frame* c) -> QWidget* { return Bound(new QGroupBox(parent_), *c); },
+                                 [this](forms::CommandButton* c) -> QWidget* { return MakeButton(*c); },
+                                 [this](forms::CheckBox* c) -> QWidget* { return MakeCheckBox(*c); },
+                                 [this](forms::TextBox* c) -> QWidget* { return MakeTextBox(*c); },
+                                 [this](forms::ComboBox* c) -> QWidget* { return MakeComboBox(*c); },
+                                 [this](forms::ListBox* c) -> QWidget* { return MakeListBox(*c); },
+                                 [this](forms::ListViewBase* c) -> QWidget* { return MakeListView(*c); }},
+                      item.control);
+  }
+
+ private:
+  template <typename Widget, typename Control>
+  Widget* Bound(Widget* widget, const Control& control) {
+    widget->setObjectName(ToQ(control.name));
+    if (!item_->accessible_name.empty()) widget->setAccessibleName(ToQ(std::string(item_->accessible_name)));
+    controls_.BindOne(control, widget);
+    return widget;
+  }
+
+  QWidget* MakeLabel(forms::Label& label) {
+    auto* widget = Bound(new QLabel(parent_), label);
+    // A label given room for more than one line wraps; one given a line keeps its words whole.
+    widget->setWordWrap(item_->place.height > kOneLine);
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (item_->heading) heading_ = widget;
+    return widget;
+  }
+
+  QWidget* MakeButton(forms::CommandButton& button) {
+    QPushButton* widget = nullptr;
+    if (item_->picture == forms::Picture::None) {
+      widget = new QPushButton(parent_);
+      widget->setAutoDefault(false);
+      widget->setDefault(item_->is_default);
+    } else {
+      widget = MakePictureButton(parent_, item_->picture, std::string(item_->accessible_name).c_str(),
+                                 item_->place.width, item_->place.height);
+    }
+    QObject::connect(widget, &QPushButton::clicked, widget,
+                     [&dispatch = dispatch_, handler = item_->on.click] { Send(dispatch, handler, [] {}); });
+    return Bound(widget, button);
+  }
+
+  QWidget* MakeCheckBox(forms::CheckBox& box) {
+    auto* widget = Bound(new QCheckBox(parent_), box);
+    QObject::connect(widget, &QCheckBox::clicked, widget, [&dispatch = dispatch_, &box, handler = item_->on.click](bool checked) {
+      Send(dispatch, handler, [&box, checked] { box.value = checked ? 1 : 0; });
+    });
+    return widget;
+  }
+
+  QWidget* MakeTextBox(forms::TextBox& box) {
+    auto* widget = Bound(new QLineEdit(parent_), box);
+    BindTextBox(widget, box, dispatch_, item_->on.got_focus);
+    return widget;
+  }
+
+  QWidget* MakeComboBox(forms::ComboBox& combo) {
+    auto* widget = Bound(new QComboBox(parent_), combo);
+    widget->setEditable(combo.editable);
+    QObject::connect(widget, &QComboBox::activated, widget, [&dispatch = dispatch_, &combo, handler = item_->on.click](int index) {
+      Send(dispatch, handler, [&combo, index] { combo.list_index = index; });
+    });
+    if (combo.editable)
+      QObject::connect(widget, &QComboBox::editTextChanged, widget, [&dispatch = dispatch_, &combo](const QString& text) {
+        dispatch([&combo, text] { combo.text = FromQ(text); });
+      });
+    return widget;
+  }
+
+  // The form's selected entry is the entry the user selected, not Qt's current row, which a list
+  // sets to the first entry when it takes the focus.
+  QWidget* MakeListBox(forms::ListBox& list) {
+    auto* widget = Bound(new QListWidget(parent_), list);
+    QObject::connect(widget, &QListWidget::itemSelectionChanged, widget, [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
+      const int row = SelectedRow(widget);
+      Send(dispatch, handler, [&list, row] { list.list_index = row; });
+    });
+    QObject::connect(widget, &QListWidget::itemDoubleClicked, widget,
+                     [&dispatch = dispatch_, handler = item_->on.dbl_click] { Send(dispatch, handler, [] {}); });
+    return widget;
+  }
+
+  // A click, even on the row already selected, or a keyboard move is the list's click; its rows
+  // are drawn by the page that knows their type.
+  QWidget* MakeListView(forms::ListViewBase& list) {
+    auto* widget = Bound(new QTreeWidget(parent_), list);
+    widget->setRootIsDecorated(false);
+    widget->setUniformRowHeights(true);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    QStringList headers;
+    for (const forms::ListViewColumn& column : list.columns) headers << ToQ(column.header);
+    widget->setHeaderLabels(headers);
+    for (std::size_t i = 0; i < list.columns.size(); ++i) {
+      const int width = list.columns[i].width;
+      // A column of width 0 is kept with its data but not shown.
+      if (width == 0) widget->setColumnHidden(static_cast<int>(i), true);
+      else widget->setColumnWidth(static_cast<int>(i), TwipsToPixels(width, widget));
+    }
+    const auto item_click = [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
+      const int row = SelectedRow(widget);
+      Send(dispatch, handler, [&list, row] { list.selected = row; });
+    };
+    QObject::connect(widget, &QTreeWidget::itemSelectionChanged, widget, item_click);
+    QObject::connect(widget, &QTreeWidget::itemClicked, widget, item_click);
+    QObject::connect(widget, &QTreeWidget::itemDoubleClicked, widget,
+                     [&dispatch = dispatch_, handler = item_->on.dbl_click] { Send(dispatch, handler, [] {}); });
+    return widget;
+  }
+
+ public:
+  QLabel* heading_ = nullptr;  // set when the last label made was a heading
+
+ private:
+  QWidget* parent_;
+  ControlWidgets& controls_;
+  forms::Dispatcher& dispatch_;
+  const forms::ControlDesign* item_ = nullptr;
+};
+
+// An etched rule from the end of a heading's text to the right edge of its place.
+void AddRule(QLabel* heading, const QString& text) {
+  QWidget* rule = MakeRule(heading->parentWidget());
+  const QRect place = heading->geometry();
+  const int start = place.left() + heading->fontMetrics().horizontalAdvance(text) + 6;
+  rule->setGeometry(start, place.center().y() - 1, std::max(0, place.right() - start), 3);
+}
+
+}  // namespace
+
+void PlaceFrom(QWidget* widget, const TwipsRect& rect, QPoint origin) {
+  Place(widget, rect);
+  widget->move(widget->pos() + origin);
+}
+
+void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& controls, forms::Dispatcher& dispatch,
+                 QPoint origin) {
+  WidgetMaker maker(parent, controls, dispatch);
+  QLabel* last_label = nullptr;
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    const forms::ControlDesign& item = design[i];
+    maker.heading_ = nullptr;
+    QWidget* widget = maker.Make(item);
+    if (std::holds_alternative<forms::CommandButton*>(item.control)) PlaceButton(widget, item.place);
+    else Place(widget, item.place);
+    widget->move(widget->pos() + origin);
+    if (maker.heading_ != nullptr) AddRule(maker.heading_, ToQ(std::get<forms::Label*>(item.control)->caption));
+    if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(widget);
+    last_label = qobject_cast<QLabel*>(widget);
+  }
+}
+
+}  // namespace kgh::qt

@@ -1,0 +1,161 @@
+// A form's design made into native windows: each control gets the window of its kind, placed in
+// dialog units from its twips, bound for drawing, and wired to the form's handlers. Windows are
+// made in the design's order, which is their tab order.
+#include "win32/DialogWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace kgh::native {
+namespace {
+
+template <typename... Kinds>
+struct Overloaded : Kinds... {
+  using Kinds::operator()...;
+};
+
+// Runs a control's handler, if the form gave it one, after `change` copied in what the user did.
+template <typename Change>
+std::function<void()> Then(Change change, std::function<void()> handler) {
+  return [change, handler = std::move(handler)] {
+    change();
+    if (handler) handler();
+  };
+}
+
+// A label's text without its access key mark, as it is drawn.
+std::string Drawn(const std::string& caption) {
+  std::string text;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    text += caption[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+void DialogWindow::BuildDesign(const forms::Design& design) {
+  for (const forms::ControlDesign& item : design) {
+    const HWND window = AddControlOf(item);
+    if (item.heading) AddRuleAfter(window, std::get<forms::Label*>(item.control)->caption);
+  }
+}
+
+HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
+  const RECT units = Twips(item.place);
+  const forms::Events& on = item.on;
+  return std::visit(
+      Overloaded{
+          [&](forms::Label* label) {
+            const StaticText text = AddLabel(label->caption, units);
+            controls_.BindOne(*label, text);
+            return text.window;
+          },
+          [&](forms::Frame* frame) {
+            const GroupBox box = AddFrame(units);
+            controls_.BindOne(*frame, box);
+            return box.window;
+          },
+          [&](forms::CommandButton* button) {
+            const PushButton pushed = item.picture == forms::Picture::None
+                                          ? AddButton(units, item.is_default)
+                                          : AddPictureButton(std::string(item.accessible_name).c_str(), item.picture, units);
+            controls_.BindOne(*button, pushed);
+            On(pushed.window, BN_CLICKED, Then([] {}, on.click));
+            return pushed.window;
+          },
+          [&](forms::CheckBox* box) {
+            const CheckButton check = AddCheckBox(units);
+            controls_.BindOne(*box, check);
+            On(check.window, BN_CLICKED, Then([box, check] {
+                 box->value = SendMessageA(check.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+               }, on.click));
+            return check.window;
+          },
+          [&](forms::TextBox* box) {
+            const EditBox edit = AddEditBox(units);
+            controls_.BindOne(*box, edit);
+            On(edit.window, EN_CHANGE, [box, edit] { box->text = WindowText(edit.window); });
+            if (on.got_focus)
+              On(edit.window, EN_SETFOCUS, Then([] {}, [box, edit, handler = on.got_focus] {
+                   handler();
+                   SelectInEdit(edit.window, EM_SETSEL, *box);
+                 }));
+            return edit.window;
+          },
+          [&](forms::ComboBox* combo) {
+            const ComboBox list = AddComboBox(units, combo->editable);
+            controls_.BindOne(*combo, list);
+            On(list.window, CBN_SELCHANGE, Then([combo, list] {
+                 combo->list_index = static_cast<int>(SendMessageA(list.window, CB_GETCURSEL, 0, 0));
+               }, on.click));
+            if (combo->editable)
+              On(list.window, CBN_EDITCHANGE, [combo, list] { combo->text = WindowText(list.window); });
+            return list.window;
+          },
+          [&](forms::ListBox* entries) {
+            const ListBox list = AddListBox(units);
+            controls_.BindOne(*entries, list);
+            On(list.window, LBN_SELCHANGE, Then([entries, list] {
+                 entries->list_index = static_cast<int>(SendMessageA(list.window, LB_GETCURSEL, 0, 0));
+               }, on.click));
+            On(list.window, LBN_DBLCLK, Then([] {}, on.dbl_click));
+            return list.window;
+          },
+          [&](forms::ListViewBase* rows) {
+            const ReportView view = AddReportView(*rows, units);
+            controls_.BindOne(*rows, view);
+            // The form's selected row is the row the user selected, by mouse or keys.
+            OnNotify(view.window, LVN_ITEMCHANGED, [rows, handler = on.click](const NMHDR& header) {
+              const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+              if ((change.uChanged & LVIF_STATE) == 0) return;
+              const bool now = (change.uNewState & LVIS_SELECTED) != 0, before = (change.uOldState & LVIS_SELECTED) != 0;
+              if (now == before) return;
+              rows->selected = now ? change.iItem : -1;
+              if (handler) handler();
+            });
+            OnNotify(view.window, NM_DBLCLK, [handler = on.dbl_click](const NMHDR&) {
+              if (handler) handler();
+            });
+            return view.window;
+          },
+      },
+      item.control);
+}
+
+ReportView DialogWindow::AddReportView(const forms::ListViewBase& rows, RECT units) {
+  const ReportView view{
+      Add(WC_LISTVIEWA, "", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, units, WS_EX_CLIENTEDGE)};
+  SendMessageA(view.window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  for (std::size_t i = 0; i < rows.columns.size(); ++i) {
+    const forms::ListViewColumn& column = rows.columns[i];
+    LVCOLUMNA header{};
+    header.mask = LVCF_TEXT | LVCF_WIDTH;
+    header.pszText = const_cast<char*>(column.header.c_str());
+    header.cx = column.width / 15;  // twips to pixels at 96 dots per inch; 0 keeps the column out of sight
+    SendMessageA(view.window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&header));
+  }
+  return view;
+}
+
+// An etched line from the end of a heading's text to the right edge of its place.
+void DialogWindow::AddRuleAfter(HWND heading, const std::string& caption) {
+  RECT place{};
+  GetWindowRect(heading, &place);
+  MapWindowPoints(nullptr, GetParent(heading), reinterpret_cast<POINT*>(&place), 2);
+  const std::string text = Drawn(caption);
+  SIZE extent{};
+  const HDC canvas = GetDC(heading);
+  const HGDIOBJ previous = SelectObject(canvas, font_);
+  GetTextExtentPoint32A(canvas, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(canvas, previous);
+  ReleaseDC(heading, canvas);
+  const LONG left = place.left + extent.cx + 6;
+  const LONG middle = (place.top + place.bottom) / 2;
+  CreateControl("STATIC", "", SS_ETCHEDHORZ, {left, middle, std::max(left, place.right), middle + 2}, GetParent(heading),
+                0);
+}
+
+}  // namespace kgh::native
