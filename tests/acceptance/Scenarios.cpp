@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "acceptance/Scenario.h"
 #include "component/SetupOrvex.h"
+#include "config/BrowserSettings.h"
 #include "support/TempDir.h"
 
 namespace kgh::acceptance {
@@ -127,6 +129,32 @@ SCENARIO(OptionsDialog, EveryPageShowsItsNamedControlsInsideTheTabStripAndClearO
       EXPECT_FALSE(layout.pages[page].Overlaps(button_box)) << tab << ": the page lies over " << button;
   }
   d.Picture("options-other");
+  d.Press("Esc");
+  file.Closed();
+}
+
+// A caption as assistive technology reads it: without the "&" before the access key.
+std::string Plain(std::string_view caption) {
+  std::string plain;
+  for (const char c : caption)
+    if (c != '&') plain += c;
+  return plain;
+}
+
+// Every [Browser] setting is shown on the page its declaration names and on no other, so that a
+// setting declared anew appears where it was declared, on every front-end.
+SCENARIO(OptionsDialog, EverySettingIsShownOnThePageItsDeclarationNamesAndNowhereElse) {
+  OpenConfiguration file(d, StartFile());
+  std::vector<ShownAs> settings;
+  BrowserSettings values;
+  ForEachBrowserSetting(values, [&](const auto& declaration, auto&) { settings.push_back(declaration.shown); });
+  const std::vector<std::string> tabs = d.Tabs().captions;
+  for (std::size_t page = 0; page < tabs.size(); ++page) {
+    d.ClickTab(tabs[page]);
+    for (const ShownAs& setting : settings)
+      EXPECT_EQ(d.Control(Plain(setting.caption)).visible, static_cast<std::size_t>(setting.page) == page)
+          << Plain(setting.caption) << " on \"" << tabs[page] << "\"";
+  }
   d.Press("Esc");
   file.Closed();
 }
