@@ -93,13 +93,13 @@ Design frmOrvexOptions::PageDesign(DialogPage page) {
       break;
     }
     case DialogPage::Other: {
-      const int frame_height =
-          480 + static_cast<int>(options_layout::SwitchesOn(DialogPage::Other)) * options_layout::kSwitchStep;
+      using options_layout::kPresentationTop;
+      const int frame_height = options_layout::SwitchesEnd(DialogPage::Other) + options_layout::kFrameMargin - kPresentationTop;
       design = {
           Shown(&fraBrowserEngine, {0, 0, kPageWidth, 825}),
           Shown(&lblBrowserEngine, {180, 360, 2070, 225}),
           Shown(&cmbBrowserType, {2295, 315, 3285, 345}),
-          Shown(&fraPresentation, {0, 975, kPageWidth, frame_height}),
+          Shown(&fraPresentation, {0, kPresentationTop, kPageWidth, frame_height}),
       };
       break;
     }
@@ -110,8 +110,9 @@ Design frmOrvexOptions::PageDesign(DialogPage page) {
 
 // The check boxes of the switches declared for `page`, one under another.
 void frmOrvexOptions::AddSwitches(Design& design, DialogPage page) {
-  const int left = page == DialogPage::Other ? options_layout::kOtherSwitchLeft : 0;
-  int top = options_layout::kSwitchTop[static_cast<int>(page)];
+  const options_layout::SwitchRoom& room = options_layout::kSwitchRooms[static_cast<int>(page)];
+  const int left = room.left;
+  int top = room.top;
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     if (kSwitchSettings[i].shown.page != page) continue;
     design.push_back(Shown(&cbSwitch[i], {left, top, kPageWidth - 2 * left, options_layout::kSwitchHeight}));

@@ -23,16 +23,23 @@ inline constexpr int kPageHeight = 4080;
 // Check boxes of switches stand one under another, this far apart.
 inline constexpr int kSwitchStep = 345;
 inline constexpr int kSwitchHeight = 300;
-
-// Where the check boxes of the switches declared for a page begin: below the page's own
-// controls (inside the presentation frame on "Other").
-inline constexpr int kSwitchTop[] = {
-    3990,  // General: below the error page
-    3990,  // Allowed domains: below the list
-    4080,  // Toolbar buttons: the preview fills the rest
-    1320,  // Other: inside the presentation frame
+// Where the check boxes of the switches declared for a page begin, below the page's own
+// controls, and where they must end.
+struct SwitchRoom {
+  int left;
+  int top;
+  int end;
 };
-inline constexpr int kOtherSwitchLeft = 180;
+inline constexpr SwitchRoom kSwitchRooms[] = {
+    {0, 3990, kPageHeight},    // General: below the error page
+    {0, 3990, kPageHeight},    // Allowed domains: below the list
+    {0, 4080, kPageHeight},    // Toolbar buttons: the preview fills the rest
+    {180, 1320, 3945},         // Other: inside the presentation frame, clear of its edge
+};
+// The presentation frame on "Other" holds its switches, and ends this far below the last.
+inline constexpr int kPresentationTop = 975;
+inline constexpr int kFrameMargin = 135;
+
 // The preview of the toolbar that a front-end may draw below the buttons' list.
 inline constexpr TwipsRect kToolbarPreview{0, 3180, kPageWidth, 900};
 
@@ -42,10 +49,12 @@ constexpr std::size_t SwitchesOn(DialogPage page) {
   return count;
 }
 
-constexpr bool SwitchesFit(DialogPage page) {
-  const int top = kSwitchTop[static_cast<int>(page)];
-  return top + static_cast<int>(SwitchesOn(page)) * kSwitchStep <= kPageHeight;
+// Where the last of the switches declared for `page` ends, a step below its top.
+constexpr int SwitchesEnd(DialogPage page) {
+  return kSwitchRooms[static_cast<int>(page)].top + static_cast<int>(SwitchesOn(page)) * kSwitchStep;
 }
+
+constexpr bool SwitchesFit(DialogPage page) { return SwitchesEnd(page) <= kSwitchRooms[static_cast<int>(page)].end; }
 
 static_assert(SwitchesFit(DialogPage::General) && SwitchesFit(DialogPage::AllowedDomains) &&
                   SwitchesFit(DialogPage::ToolbarButtons) && SwitchesFit(DialogPage::Other),
