@@ -110,7 +110,7 @@ Design frmOrvexOptions::PageDesign(DialogPage page) {
 
 // The check boxes of the switches declared for `page`, one under another.
 void frmOrvexOptions::AddSwitches(Design& design, DialogPage page) {
-  const options_layout::SwitchRoom& room = options_layout::kSwitchRooms[static_cast<int>(page)];
+  const options_layout::SwitchRoom& room = options_layout::RowOf(page).switches;
   const int left = room.left;
   int top = room.top;
   for (std::size_t i = 0; i < kSwitchCount; ++i) {

@@ -3,6 +3,8 @@
 // 6435 x 5415 with the tab strip above OK, Cancel and Help. A page's controls are placed within
 // the strip's display area, from its top left corner; every page may fill kPageWidth by
 // kPageHeight. Both front-ends place their windows from these numbers (frmOrvexOptions::Design).
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 #include "config/BrowserSettings.h"
@@ -24,17 +26,11 @@ inline constexpr int kPageHeight = 4080;
 inline constexpr int kSwitchStep = 345;
 inline constexpr int kSwitchHeight = 300;
 // Where the check boxes of the switches declared for a page begin, below the page's own
-// controls, and where they must end.
+// controls (left, top), and where they must end.
 struct SwitchRoom {
   int left;
   int top;
   int end;
-};
-inline constexpr SwitchRoom kSwitchRooms[] = {
-    {0, 3990, kPageHeight},    // General: below the error page
-    {0, 3990, kPageHeight},    // Allowed domains: below the list
-    {0, 4080, kPageHeight},    // Toolbar buttons: the preview fills the rest
-    {180, 1320, 3945},         // Other: inside the presentation frame, clear of its edge
 };
 // The presentation frame on "Other" holds its switches, and ends this far below the last.
 inline constexpr int kPresentationTop = 975;
@@ -42,6 +38,30 @@ inline constexpr int kFrameMargin = 135;
 
 // The preview of the toolbar that a front-end may draw below the buttons' list.
 inline constexpr TwipsRect kToolbarPreview{0, 3180, kPageWidth, 900};
+
+// The dialog's pages, one row each in the order of their tabs: the tab's caption and tip, the
+// help page (a file name without ".html") shown while the page is in front, and the room its
+// switches have. A page's controls are declared in frmOrvexOptions::PageDesign.
+struct PageRow {
+  DialogPage page;
+  const char* caption;
+  const char* tool_tip;
+  const char* help_topic;
+  SwitchRoom switches;
+};
+inline constexpr std::array kPages{
+    PageRow{DialogPage::General, "General", "Setup general options", "options-general", {0, 3990, kPageHeight}},
+    PageRow{DialogPage::AllowedDomains, "Allowed domains", "Domains that are allowed with the Orvex", "options-domains",
+            {0, 3990, kPageHeight}},
+    // The toolbar's preview fills the page below the list.
+    PageRow{DialogPage::ToolbarButtons, "Toolbar buttons", "Setup toolbar buttons", "options-toolbar",
+            {0, 4080, kPageHeight}},
+    // Inside the presentation frame, clear of its edge.
+    PageRow{DialogPage::Other, "Other", "Other options of the Orvex", "options-other", {180, 1320, 3945}},
+};
+inline constexpr std::size_t kPageCount = kPages.size();
+
+constexpr const PageRow& RowOf(DialogPage page) { return kPages[static_cast<std::size_t>(page)]; }
 
 constexpr std::size_t SwitchesOn(DialogPage page) {
   std::size_t count = 0;
@@ -51,13 +71,21 @@ constexpr std::size_t SwitchesOn(DialogPage page) {
 
 // Where the last of the switches declared for `page` ends, a step below its top.
 constexpr int SwitchesEnd(DialogPage page) {
-  return kSwitchRooms[static_cast<int>(page)].top + static_cast<int>(SwitchesOn(page)) * kSwitchStep;
+  return RowOf(page).switches.top + static_cast<int>(SwitchesOn(page)) * kSwitchStep;
 }
 
-constexpr bool SwitchesFit(DialogPage page) { return SwitchesEnd(page) <= kSwitchRooms[static_cast<int>(page)].end; }
+constexpr bool RowsInTabOrder() {
+  for (std::size_t i = 0; i < kPageCount; ++i)
+    if (static_cast<std::size_t>(kPages[i].page) != i) return false;
+  return true;
+}
+static_assert(RowsInTabOrder(), "the pages' rows stand in the order of DialogPage");
 
-static_assert(SwitchesFit(DialogPage::General) && SwitchesFit(DialogPage::AllowedDomains) &&
-                  SwitchesFit(DialogPage::ToolbarButtons) && SwitchesFit(DialogPage::Other),
-              "a page has no room for the switches declared for it: make room in its design (options/OptionsDesign.*)");
+constexpr bool SwitchesFit() {
+  for (const PageRow& row : kPages)
+    if (SwitchesEnd(row.page) > row.switches.end) return false;
+  return std::ranges::all_of(kSwitchSettings, [](const SwitchSetting& s) { return RowOf(s.shown.page).page == s.shown.page; });
+}
+static_assert(SwitchesFit(), "a page has no room for the switches declared for it: make room in its row (options/OptionsDesign.h)");
 
 }  // namespace kgh::options_layout

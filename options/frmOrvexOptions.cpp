@@ -15,17 +15,6 @@ constexpr int kShownPageLeft = 210;
 constexpr int kHiddenPageOffset = 20000;  // hidden pages are parked this far left of the shown one
 constexpr const char* kHelpFileName = "Pallix.chm";
 
-struct TabText {
-  const char* caption;
-  const char* tool_tip;
-};
-constexpr TabText kTabs[] = {
-    {"General", "Setup general options"},
-    {"Allowed domains", "Domains that are allowed with the Orvex"},
-    {"Toolbar buttons", "Setup toolbar buttons"},
-    {"Other", "Other options of the Orvex"},
-};
-
 void Button(forms::CommandButton& button, const char* name, const char* caption) {
   button.name = name;
   button.caption = caption;
@@ -36,7 +25,7 @@ void Button(forms::CommandButton& button, const char* name, const char* caption)
 frmOrvexOptions::frmOrvexOptions(OptionsServices services) : services_(std::move(services)) {
   if (services_.profile == nullptr) services_.profile = &SystemProfileApi();
   tbsOptions.name = "tbsOptions";
-  for (const TabText& tab : kTabs) tbsOptions.tabs.push_back({tab.caption, tab.tool_tip, ""});
+  for (const options_layout::PageRow& row : options_layout::kPages) tbsOptions.tabs.push_back({row.caption, row.tool_tip, ""});
   for (std::size_t i = 0; i < picOptions.size(); ++i) {
     picOptions[i].name = "picOptions(" + std::to_string(i) + ")";
     picOptions[i].left = kShownPageLeft;
@@ -163,7 +152,7 @@ bool frmOrvexOptions::RefuseUnstorableTexts() {
   };
   for (const auto& check : checks) {
     if (!RefusedAsTyped(services_, check.kind, check.box.text)) continue;
-    tbsOptions.selected = kGeneralPage;
+    tbsOptions.selected = static_cast<int>(DialogPage::General);
     tbsOptions_Click();
     SafeSetFocus(check.box);
     return true;

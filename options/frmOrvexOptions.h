@@ -12,6 +12,7 @@
 #include "config/ConfigFormat.h"
 #include "forms/Controls.h"
 #include "forms/Design.h"
+#include "options/OptionsDesign.h"
 #include "options/OptionsServices.h"
 
 namespace kgh {
@@ -20,8 +21,6 @@ class dlgButton;
 
 class frmOrvexOptions {
  public:
-  // Tab positions and their pages.
-  enum PageIndex { kGeneralPage = 0, kDomainsPage = 1, kToolbarPage = 2, kOtherPage = 3 };
   // Indexes of cmdButtonOp.
   enum ButtonOp { kChangeButton = 0, kAddButton, kRemoveButton, kUpButton, kDownButton, kOutdentButton, kIndentButton };
   // Indexes of cmdDomainOp.
@@ -95,7 +94,7 @@ class frmOrvexOptions {
   int Left = 0, Top = 0, Width = 6240, Height = 5400;  // twips
 
   forms::TabStrip tbsOptions;
-  std::array<forms::Page, 4> picOptions;
+  std::array<forms::Page, options_layout::kPageCount> picOptions;  // one per tab, in kPages' order
   forms::CommandButton cmdOK;
   forms::CommandButton cmdCancel;
   forms::CommandButton cmdHelp;

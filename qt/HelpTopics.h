@@ -17,6 +17,5 @@ QString HelpTopicInFront();
 using forms::kButtonDialogTopic;
 using forms::kDomainDialogTopic;
 using forms::kIndexTopic;
-using forms::kOptionsPageTopics;
 
 }  // namespace kgh::qt

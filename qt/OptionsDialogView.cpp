@@ -74,7 +74,7 @@ void OptionsDialogView::BuildPages() {
     BuildDesign(pages_[i], form_.PageDesign(static_cast<DialogPage>(i)), controls_, dispatch_, origin);
   }
   auto* list = qobject_cast<QTreeWidget*>(controls_.Find(form_.lstButtons));
-  toolbar_ = std::make_unique<ToolbarPageView>(form_, pages_[frmOrvexOptions::kToolbarPage], list, origin);
+  toolbar_ = std::make_unique<ToolbarPageView>(form_, pages_[static_cast<std::size_t>(DialogPage::ToolbarButtons)], list, origin);
 }
 
 void OptionsDialogView::Connect() {
@@ -112,7 +112,7 @@ void OptionsDialogView::Render() {
     const forms::Page& page = form_.picOptions[i];
     if (page.visible) {
       stack_->setCurrentIndex(static_cast<int>(i));
-      SetHelpTopic(*this, kOptionsPageTopics[i]);
+      SetHelpTopic(*this, options_layout::kPages[i].help_topic);
     }
     pages_[i]->setEnabled(page.enabled);
   }

@@ -54,7 +54,7 @@ class OptionsDialogView final : public QDialog, public OptionsDialogHost {
   std::vector<const ControlWidgets*> nested_controls_;
   QTabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
-  std::array<QWidget*, 4> pages_{};
+  std::array<QWidget*, options_layout::kPageCount> pages_{};
   std::unique_ptr<ToolbarPageView> toolbar_;
 };
 

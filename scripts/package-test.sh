@@ -47,7 +47,7 @@ check=$root/root/check
 mkdir -p "$check"
 cp "$deb" "$root/root/"
 cp -r examples "$check/"
-cp tests/automation/start-file.ini tests/packaging/*.sh forms/HelpPages.h "$check/"
+cp tests/automation/start-file.ini tests/packaging/*.sh forms/HelpPages.h options/OptionsDesign.h "$check/"
 
 step "apt-get install ./$(basename "$deb"), and what a user and a host's developer bring"
 chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \

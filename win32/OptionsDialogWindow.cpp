@@ -113,7 +113,7 @@ void OptionsDialogWindow::Render() {
   if (SendMessageA(tabs_, TCM_GETCURSEL, 0, 0) != selected) SendMessageA(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     const forms::Page& page = form_.picOptions[i];
-    if (page.visible) SetHelpTopic(forms::kOptionsPageTopics[i]);
+    if (page.visible) SetHelpTopic(options_layout::kPages[i].help_topic);
     ShowWindow(pages_[i], page.visible ? SW_SHOWNA : SW_HIDE);
     EnableWindow(pages_[i], page.enabled ? TRUE : FALSE);
     // The dialog manager looks for Tab stops and access keys only inside pages marked as holding

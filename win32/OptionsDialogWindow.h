@@ -33,7 +33,7 @@ class OptionsDialogWindow final : public DialogWindow, public OptionsDialogHost 
 
   frmOrvexOptions& form_;
   HWND tabs_ = nullptr;
-  std::array<HWND, 4> pages_{};
+  std::array<HWND, options_layout::kPageCount> pages_{};
   HWND rows_ = nullptr;  // the toolbar buttons' list, whose rows this view draws
   DialogWindow* nested_ = nullptr;  // the entry dialog shown over this one
 };

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The help pages as laid out for the programs: every page a dialog asks for is there, and every
 # link and picture of every page leads to a file that is there too.
-#   check-help-pages.sh HELP-FOLDER TOPICS-HEADER
+#   check-help-pages.sh HELP-FOLDER TOPICS-HEADER...
 set -euo pipefail
-folder=$1 topics=$2
+folder=$1
+shift
 status=0
-# The page names the dialogs ask for, as the header declares them ("options-general", ...).
-for topic in $(grep -oE '"[a-z-]+"' "$topics" | tr -d '"'); do
+# The page names the dialogs ask for, as the headers declare them ("options-general", ...).
+for topic in $(grep -ohE '"[a-z]+(-[a-z]+)*"' "$@" | tr -d '"'); do
   [[ -f $folder/$topic.html ]] || { echo "no page for $topic"; status=1; }
 done
 for page in "$folder"/*.html; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Run where the package is installed, from a folder holding copies of the examples, these
-# scripts, forms/HelpPages.h and the start file fixture: uses the installed program, manual page,
-# completion, help pages and library the way a user and a host's developer would.
+# scripts, forms/HelpPages.h, options/OptionsDesign.h and the start file fixture: uses the
+# installed program, manual page, completion, help pages and library the way a user and a host's
+# developer would.
 #   check-installed.sh VERSION
 set -euo pipefail
 version=$1
@@ -23,7 +24,7 @@ step "manual page, completion, help pages"
 man orvex-setup 2>/dev/null | grep -q "orvex-setup - create and edit" || fail "man orvex-setup shows no page"
 bash check-manpage.sh /usr/bin/orvex-setup "$(man -w orvex-setup)"
 bash check-completion.sh /usr/share/bash-completion/completions/orvex-setup /usr/bin/orvex-setup
-bash check-help-pages.sh /usr/share/kelmarguihelper/help HelpPages.h
+bash check-help-pages.sh /usr/share/kelmarguihelper/help HelpPages.h OptionsDesign.h
 
 step "F1 in the options dialog opens the installed help page"
 mkdir -p fakebin
