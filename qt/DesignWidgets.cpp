@@ -13,7 +13,6 @@
 #include "qt/FormWidgets.h"
 #include "qt/QtText.h"
 #include "qt/StyleIcons.h"
-#include "qt/Twips.h"
 
 namespace kgh::qt {
 namespace {
@@ -74,13 +73,14 @@ class WidgetMaker {
 
   QWidget* MakeButton(forms::CommandButton& button) {
     QPushButton* widget = nullptr;
-    if (item_->picture == forms::Picture::None) {
-      widget = new QPushButton(parent_);
-      widget->setAutoDefault(false);
-      widget->setDefault(item_->is_default);
-    } else {
-      widget = MakePictureButton(parent_, item_->picture, std::string(item_->accessible_name).c_str(),
-                                 item_->place.width, item_->place.height);
+    widget = new QPushButton(parent_);
+    widget->setAutoDefault(false);
+    widget->setDefault(item_->is_default);
+    if (item_->picture != forms::Picture::None) {
+      widget->setIcon(StyleIcon(item_->picture));
+      widget->setIconSize(QSize(16, 16));
+      // Without a caption, the accessible name is also the tip that says what the button does.
+      widget->setToolTip(ToQ(std::string(item_->accessible_name)));
     }
     QObject::connect(widget, &QPushButton::clicked, widget,
                      [&dispatch = dispatch_, handler = item_->on.click] { Send(dispatch, handler, [] {}); });
@@ -141,7 +141,7 @@ class WidgetMaker {
       const int width = list.columns[i].width;
       // A column of width 0 is kept with its data but not shown.
       if (width == 0) widget->setColumnHidden(static_cast<int>(i), true);
-      else widget->setColumnWidth(static_cast<int>(i), TwipsToPixels(width, widget));
+      else widget->setColumnWidth(static_cast<int>(i), DesignUnits(parent_->window()).Across(width));
     }
     const auto item_click = [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
       const int row = SelectedRow(widget);
@@ -174,9 +174,22 @@ void AddRule(QLabel* heading, const QString& text) {
 
 }  // namespace
 
+DesignUnits::DesignUnits(const QWidget* window) {
+  const QFontMetrics metrics = window->fontMetrics();
+  const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  char_width_ = (letters / 26 + 1) / 2;
+  char_height_ = metrics.height();
+}
+
+int DesignUnits::Across(int twips) const { return (twips * char_width_ + 45) / 90; }
+int DesignUnits::Down(int twips) const { return (twips * char_height_ + 97) / 195; }
+
+QRect DesignUnits::Pixels(const TwipsRect& rect) const {
+  return {Across(rect.left), Down(rect.top), Across(rect.width), Down(rect.height)};
+}
+
 void PlaceFrom(QWidget* widget, const TwipsRect& rect, QPoint origin) {
-  Place(widget, rect);
-  widget->move(widget->pos() + origin);
+  widget->setGeometry(DesignUnits(widget->window()).Pixels(rect).translated(origin));
 }
 
 void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& controls, forms::Dispatcher& dispatch,
@@ -187,9 +200,7 @@ void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& c
     const forms::ControlDesign& item = design[i];
     maker.heading_ = nullptr;
     QWidget* widget = maker.Make(item);
-    if (std::holds_alternative<forms::CommandButton*>(item.control)) PlaceButton(widget, item.place);
-    else Place(widget, item.place);
-    widget->move(widget->pos() + origin);
+    PlaceFrom(widget, item.place, origin);
     if (maker.heading_ != nullptr) AddRule(maker.heading_, ToQ(std::get<forms::Label*>(item.control)->caption));
     if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(widget);
     last_label = qobject_cast<QLabel*>(widget);

@@ -38,7 +38,8 @@ OptionsDialogView::~OptionsDialogView() {
 
 void OptionsDialogView::Build() {
   setObjectName(QStringLiteral("frmOrvexOptions"));
-  setFixedSize(TwipsToPixels(options_layout::kClientWidth, this), TwipsToPixels(options_layout::kClientHeight, this));
+  const DesignUnits units(this);
+  setFixedSize(units.Across(options_layout::kClientWidth), units.Down(options_layout::kClientHeight));
   BuildTabs();
   BuildPages();
   BuildDesign(this, form_.FrameDesign(), controls_, dispatch_);
@@ -56,7 +57,7 @@ void OptionsDialogView::BuildTabs() {
   controls_.Bind(form_.tbsOptions, tabs_);
   stack_ = new QStackedWidget(this);
   stack_->setFrameShape(QFrame::StyledPanel);
-  Place(stack_, options_layout::kTabStrip);
+  PlaceFrom(stack_, options_layout::kTabStrip, {});
   const QRect strip = stack_->geometry();
   const int tab_height = tabs_->sizeHint().height();
   tabs_->setGeometry(strip.left(), strip.top(), strip.width(), tab_height);
@@ -65,7 +66,8 @@ void OptionsDialogView::BuildTabs() {
 
 void OptionsDialogView::BuildPages() {
   // Controls stand clear of the frame around the pages.
-  const QPoint origin(TwipsToPixels(90, this), TwipsToPixels(90, this));
+  const DesignUnits units(this);
+  const QPoint origin(units.Across(90), units.Down(90));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i] = new QWidget(stack_);
     pages_[i]->setObjectName(QString::fromStdString(form_.picOptions[i].name));
