@@ -29,6 +29,9 @@ struct Frame : Control {
   std::string caption;
 };
 
+// A line across the form, etched like a rule between parts of it.
+struct Line : Control {};
+
 struct CommandButton : Control {
   std::string caption;  // "" for picture buttons; the view names those for assistive technology
 };

@@ -24,10 +24,11 @@ enum class Picture { None, OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight
 struct Events {
   std::function<void()> click;      // a button or check box pressed, a list's entry chosen
   std::function<void()> dbl_click;  // a list's entry double-clicked
-  std::function<void()> got_focus;  // a text box took the focus; its selection is then shown
+  std::function<void()> got_focus;  // a text box or combo took the focus; its selection is then shown
 };
 
-using ControlRef = std::variant<Label*, Frame*, CommandButton*, CheckBox*, TextBox*, ComboBox*, ListBox*, ListViewBase*>;
+using ControlRef =
+    std::variant<Label*, Frame*, Line*, CommandButton*, CheckBox*, TextBox*, ComboBox*, ListBox*, ListViewBase*>;
 
 struct ControlDesign {
   ControlRef control;
@@ -79,6 +80,11 @@ inline ControlDesign Typed(TextBox& box, TwipsRect place, std::function<void()> 
   item.on.got_focus = std::move(got_focus);
   return item;
 }
+inline ControlDesign Chosen(ComboBox& combo, TwipsRect place, Events on = {}) {
+  ControlDesign item = Shown(&combo, place);
+  item.on = std::move(on);
+  return item;
+}
 inline ControlDesign Listed(ControlRef list, TwipsRect place, std::string_view name, Events on) {
   ControlDesign item = Shown(list, place);
   item.accessible_name = name;
@@ -86,11 +92,11 @@ inline ControlDesign Listed(ControlRef list, TwipsRect place, std::string_view n
   return item;
 }
 
-// Whether a label just before `next` in tab order names it: a field's caption, not a heading.
+// Whether a label just before `next` in tab order names it, as a box's caption or a list's heading.
 inline bool NamesNext(const ControlDesign& label, const ControlDesign& next) {
-  if (label.heading || !std::holds_alternative<Label*>(label.control)) return false;
+  if (!std::holds_alternative<Label*>(label.control)) return false;
   return std::holds_alternative<TextBox*>(next.control) || std::holds_alternative<ComboBox*>(next.control) ||
-         std::holds_alternative<ListBox*>(next.control);
+         std::holds_alternative<ListBox*>(next.control) || std::holds_alternative<ListViewBase*>(next.control);
 }
 
 }  // namespace kgh::forms

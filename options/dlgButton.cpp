@@ -29,6 +29,7 @@ dlgButton::dlgButton(OptionsServices services) : EntryDialog(std::move(services)
   Name(txtBitmap, "txtBitmap");
   Name(cmdBrowse, "cmdBrowse");
   Name(cmdBrowseBitmap, "cmdBrowseBitmap");
+  Name(Line1, "Line1");
   Name(Label3, "Label3");
   Label3.caption =
       "The button image must be bitmap 32x32 or 24x24. The URL should be relative to the home page or absolute URL";

@@ -6,10 +6,11 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <tuple>
 
 #include "config/CButtons.h"
 #include "forms/Controls.h"
+#include "forms/Design.h"
+#include "forms/HelpPages.h"
 #include "options/EntryDialog.h"
 
 namespace kgh {
@@ -58,14 +59,16 @@ class dlgButton final : public EntryDialog {
   forms::CommandButton cmdBrowse;
   forms::CommandButton cmdBrowseBitmap;
   forms::Label Label3;
+  forms::Line Line1;  // above OK and Cancel
   forms::CommandButton OKButton;
   forms::CommandButton CancelButton;
 
-  // What a front-end draws, in tab order.
-  auto Controls() {
-    return std::tie(Label1, cmbType, lblCaption, txtCaption, txtURL, txtBitmap, OKButton, CancelButton, cmdBrowse,
-                    cmdBrowseBitmap, Label3);
-  }
+  // What a front-end makes, places and wires, in tab order, on a client area of this size.
+  forms::Design DialogDesign();
+  static constexpr int kDesignWidth = 4950;
+  static constexpr int kDesignHeight = 4515;
+  static constexpr const char* kFormName = "dlgButton";
+  static constexpr const char* kHelpTopic = forms::kButtonDialogTopic;
 
  private:
   ButtonTypeId SelectedType() const;  // 0 when nothing is selected

@@ -4,9 +4,10 @@
 // reason; what it confirms is stored as typed. OK keeps the text readable after the dialog closed.
 #include <array>
 #include <string>
-#include <tuple>
 
 #include "forms/Controls.h"
+#include "forms/Design.h"
+#include "forms/HelpPages.h"
 #include "options/EntryDialog.h"
 
 namespace kgh {
@@ -35,8 +36,12 @@ class dlgDomain final : public EntryDialog {
   forms::CommandButton OKButton;
   forms::CommandButton CancelButton;
 
-  // What a front-end draws, in tab order.
-  auto Controls() { return std::tie(Label1, cmbDomain, OKButton, CancelButton); }
+  // What a front-end makes, places and wires, in tab order, on a client area of this size.
+  forms::Design DialogDesign();
+  static constexpr int kDesignWidth = 5850;
+  static constexpr int kDesignHeight = 1410;
+  static constexpr const char* kFormName = "dlgDomain";
+  static constexpr const char* kHelpTopic = forms::kDomainDialogTopic;
 
   static const std::array<const char*, 8> kPresets;
 

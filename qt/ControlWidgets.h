@@ -42,6 +42,12 @@ template <>
 struct WidgetFor<forms::ComboBox> : QtKind<QComboBox*, forms::ComboBox, RenderComboBox> {};
 template <>
 struct WidgetFor<forms::ListBox> : QtKind<QListWidget*, forms::ListBox, RenderListBox> {};
+template <>
+struct WidgetFor<forms::Line> {
+  using type = QWidget*;
+  static QWidget* Handle(type widget) { return widget; }
+  static void Draw(type widget, const forms::Line& control) { RenderControl(widget, control); }
+};
 // Its rows are drawn by the page that owns the list, which knows their type.
 template <>
 struct WidgetFor<forms::ListViewBase> {

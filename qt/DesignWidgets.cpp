@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -44,6 +45,7 @@ class WidgetMaker {
     item_ = &item;
     return std::visit(Overloaded{[this](forms::Label* c) -> QWidget* { return MakeLabel(*c); },
                                  [this](forms::Frame* c) -> QWidget* { return Bound(new QGroupBox(parent_), *c); },
+                                 [this](forms::Line* c) -> QWidget* { return Bound(MakeRule(parent_), *c); },
                                  [this](forms::CommandButton* c) -> QWidget* { return MakeButton(*c); },
                                  [this](forms::CheckBox* c) -> QWidget* { return MakeCheckBox(*c); },
                                  [this](forms::TextBox* c) -> QWidget* { return MakeTextBox(*c); },
@@ -101,15 +103,37 @@ class WidgetMaker {
     return widget;
   }
 
+  // A preset chosen from an editable combo's list becomes its text, as on every system. Its text
+  // changes in those two ways only: the user types, or picks a preset. Changes Qt makes on its own
+  // never reach the form, and the next redraw puts the form's text back.
   QWidget* MakeComboBox(forms::ComboBox& combo) {
     auto* widget = Bound(new QComboBox(parent_), combo);
-    widget->setEditable(combo.editable);
-    QObject::connect(widget, &QComboBox::activated, widget, [&dispatch = dispatch_, &combo, handler = item_->on.click](int index) {
-      Send(dispatch, handler, [&combo, index] { combo.list_index = index; });
-    });
-    if (combo.editable)
-      QObject::connect(widget, &QComboBox::editTextChanged, widget, [&dispatch = dispatch_, &combo](const QString& text) {
-        dispatch([&combo, text] { combo.text = FromQ(text); });
+    QObject::connect(widget, &QComboBox::activated, widget,
+                     [&dispatch = dispatch_, &combo, handler = item_->on.click](int index) {
+                       Send(dispatch, handler, [&combo, index] {
+                         combo.list_index = index;
+                         if (combo.editable && index >= 0 && static_cast<std::size_t>(index) < combo.items.size())
+                           combo.text = combo.items[static_cast<std::size_t>(index)].text;
+                       });
+                     });
+    if (!combo.editable) return widget;
+    widget->setEditable(true);
+    widget->setInsertPolicy(QComboBox::NoInsert);
+    // Qt's default completer would finish "http://10" as a preset, and when editing ends the
+    // combo box looks the text up among the presets and puts the match in its place, ignoring
+    // letter case unless its completer compares exactly. A completer that offers nothing and
+    // compares exactly keeps both from changing what the user typed.
+    auto* exact = new QCompleter(QStringList(), widget);
+    exact->setCaseSensitivity(Qt::CaseSensitive);
+    widget->setCompleter(exact);
+    QObject::connect(widget->lineEdit(), &QLineEdit::textEdited, widget,
+                     [&dispatch = dispatch_, &combo](const QString& text) {
+                       dispatch([&combo, text] { combo.text = FromQ(text); });
+                     });
+    if (item_->on.got_focus)
+      OnFocusIn(widget, [&dispatch = dispatch_, &combo, widget, handler = item_->on.got_focus] {
+        dispatch(handler);
+        ApplySelection(widget->lineEdit(), combo);
       });
     return widget;
   }

@@ -10,9 +10,8 @@
 #include <QTreeWidget>
 
 #include "options/OptionsDesign.h"
-#include "qt/ButtonDialogView.h"
 #include "qt/DesignWidgets.h"
-#include "qt/DomainDialogView.h"
+#include "qt/EntryDialogView.h"
 #include "qt/FormWidgets.h"
 #include "qt/HelpTopics.h"
 #include "qt/QtText.h"

@@ -10,6 +10,8 @@
 namespace kgh::native {
 namespace {
 
+constexpr int kOneLine = 300;  // twips
+
 template <typename... Kinds>
 struct Overloaded : Kinds... {
   using Kinds::operator()...;
@@ -49,9 +51,17 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
   return std::visit(
       Overloaded{
           [&](forms::Label* label) {
-            const StaticText text = AddLabel(label->caption, units);
+            // A label given one line keeps its words on it: the system's font may be wider than
+            // the one the form was designed with.
+            const DWORD wrap = item.place.height > kOneLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
+            const StaticText text{Add("STATIC", label->caption, wrap, units)};
             controls_.BindOne(*label, text);
             return text.window;
+          },
+          [&](forms::Line* line) {
+            const AnyWindow rule{Add("STATIC", "", SS_ETCHEDHORZ, units)};
+            controls_.BindOne(*line, rule);
+            return rule.window;
           },
           [&](forms::Frame* frame) {
             const GroupBox box = AddFrame(units);
@@ -79,20 +89,30 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
             controls_.BindOne(*box, edit);
             On(edit.window, EN_CHANGE, [box, edit] { box->text = WindowText(edit.window); });
             if (on.got_focus)
-              On(edit.window, EN_SETFOCUS, Then([] {}, [box, edit, handler = on.got_focus] {
-                   handler();
-                   SelectInEdit(edit.window, EM_SETSEL, *box);
-                 }));
+              On(edit.window, EN_SETFOCUS, [box, edit, handler = on.got_focus] {
+                handler();
+                SelectInEdit(edit.window, EM_SETSEL, *box);
+              });
             return edit.window;
           },
           [&](forms::ComboBox* combo) {
             const ComboBox list = AddComboBox(units, combo->editable);
             controls_.BindOne(*combo, list);
+            // A preset chosen from an editable combo's list becomes its text; otherwise the text
+            // changes only as the user types, and is kept as typed.
             On(list.window, CBN_SELCHANGE, Then([combo, list] {
-                 combo->list_index = static_cast<int>(SendMessageA(list.window, CB_GETCURSEL, 0, 0));
+                 const auto index = static_cast<int>(SendMessageA(list.window, CB_GETCURSEL, 0, 0));
+                 combo->list_index = index;
+                 if (combo->editable && index >= 0 && static_cast<std::size_t>(index) < combo->items.size())
+                   combo->text = combo->items[static_cast<std::size_t>(index)].text;
                }, on.click));
             if (combo->editable)
               On(list.window, CBN_EDITCHANGE, [combo, list] { combo->text = WindowText(list.window); });
+            if (on.got_focus)
+              On(list.window, CBN_SETFOCUS, [combo, list, handler = on.got_focus] {
+                handler();
+                SelectInEdit(list.window, CB_SETEDITSEL, *combo);
+              });
             return list.window;
           },
           [&](forms::ListBox* entries) {

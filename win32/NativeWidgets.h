@@ -72,6 +72,12 @@ struct WidgetFor<forms::Control> {
   static HWND Handle(AnyWindow widget) { return widget.window; }
   static void Draw(AnyWindow widget, const forms::Control& control) { DrawControl(widget.window, control); }
 };
+template <>
+struct WidgetFor<forms::Line> {
+  using type = AnyWindow;
+  static HWND Handle(AnyWindow widget) { return widget.window; }
+  static void Draw(AnyWindow widget, const forms::Line& control) { DrawControl(widget.window, control); }
+};
 // Its rows are drawn by the page that owns the list, which knows their type.
 template <>
 struct WidgetFor<forms::ListViewBase> {

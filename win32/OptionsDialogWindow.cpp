@@ -8,8 +8,7 @@
 #include "options/OptionsDesign.h"
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
-#include "win32/ButtonDialogWindow.h"
-#include "win32/DomainDialogWindow.h"
+#include "win32/EntryDialogWindow.h"
 
 namespace kgh::native {
 namespace {
@@ -181,13 +180,13 @@ void OptionsDialogWindow::RunEntryDialog(DialogWindow& window, const char* help_
 }
 
 void OptionsDialogWindow::ShowModal(dlgButton& dialog) {
-  ButtonDialogWindow window(dialog);
-  RunEntryDialog(window, forms::kButtonDialogTopic);
+  EntryDialogWindow window(dialog);
+  RunEntryDialog(window, dlgButton::kHelpTopic);
 }
 
 void OptionsDialogWindow::ShowModal(dlgDomain& dialog) {
-  DomainDialogWindow window(dialog);
-  RunEntryDialog(window, forms::kDomainDialogTopic);
+  EntryDialogWindow window(dialog);
+  RunEntryDialog(window, dlgDomain::kHelpTopic);
 }
 
 bool OptionsDialogWindow::SetFocus(const forms::Control& control) {

@@ -13,8 +13,7 @@
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
 #include "options/frmOrvexOptions.h"
-#include "qt/ButtonDialogView.h"
-#include "qt/DomainDialogView.h"
+#include "qt/EntryDialogView.h"
 #include "qt/OptionsDialogView.h"
 
 namespace {

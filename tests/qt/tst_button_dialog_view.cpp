@@ -2,7 +2,7 @@
 // until the form accepts, the browse button fills the address, Return confirms.
 #include "QtFakes.h"
 #include "options/dlgButton.h"
-#include "qt/ButtonDialogView.h"
+#include "qt/EntryDialogView.h"
 #include "qt/QtFileDialogs.h"
 #include "support/Fakes.h"
 
