@@ -1,8 +1,9 @@
 #pragma once
-// Which widget draws which control of a form, for any front-end. A form lists its controls; a
-// view binds that list to its widgets in one call, which does not build unless every control has
-// a widget of the kind the front-end draws it with. The bound widgets are then drawn together
-// after every event, and the forms' focus requests find their widget here.
+// Which widget draws which control of a form, for any front-end. A view made from a design binds
+// each control as it makes its widget (BindOne); one that lists its controls binds that list to
+// its widgets in one call (BindAll), which does not build unless every control has a widget of
+// the kind the front-end draws it with. The bound widgets are then drawn together after every
+// event, and the forms' focus requests find their widget here.
 //
 // A front-end describes its widgets with a trait: WidgetFor<Control>::type is the widget kind
 // for a control kind, WidgetFor<Control>::Draw(widget, control) draws it, and Handle(widget)
@@ -74,7 +75,7 @@ class BoundControls {
   // A control the view draws in its own way (a tab strip, a page): found for focus, not drawn.
   void Bind(const Control& control, Handle widget) { widgets_[&control] = widget; }
 
-  // Draws every control bound with BindAll, in the order bound.
+  // Draws every control bound with BindAll or BindOne, in the order bound.
   void RenderAll() const {
     for (const auto& draw : draws_) draw();
   }

@@ -4,7 +4,9 @@
 // the user does to it. A front-end makes, places, draws and wires its windows from a design alone
 // (one call), so a control declared here is on every front-end with its events. A front-end that
 // has no window for one kind of control does not build: it must visit every kind.
+#include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -24,7 +26,7 @@ enum class Picture { None, OpenFolder, ArrowUp, ArrowDown, ArrowLeft, ArrowRight
 struct Events {
   std::function<void()> click;      // a button or check box pressed, a list's entry chosen
   std::function<void()> dbl_click;  // a list's entry double-clicked
-  std::function<void()> got_focus;  // a text box or combo took the focus; its selection is then shown
+  std::function<void()> got_focus;  // a box took the focus; the selection the handler set is then shown
 };
 
 using ControlRef =
@@ -36,12 +38,33 @@ struct ControlDesign {
   Events on;
   // A picture instead of a caption; the accessible name then says what the button does.
   Picture picture = Picture::None;
-  // For pictures, and lists that no label just before them names.
-  std::string_view accessible_name;
+  // What assistive technology calls a picture button, or a list besides its heading's name; a
+  // literal, as the design is kept while its windows live.
+  const char* accessible_name = "";
   // A label drawn as a heading: its text followed by an etched rule to its right edge.
   bool heading = false;
-  // The button that Enter presses wherever the focus is (unless on another button).
+  // The button that Enter presses while the focus is not on another button.
   bool is_default = false;
+};
+
+// A label given no more room than this (twips) keeps its words on one line, since the screen's
+// font may be wider than the one the form was designed with; a taller one wraps.
+inline constexpr int kOneLine = 360;
+
+// A caption as it is drawn: without the "&" that marks the access key ("&&" draws one "&").
+inline std::string WithoutAccessKey(std::string_view caption) {
+  std::string text;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    text += caption[i];
+  }
+  return text;
+}
+
+// Visits a design's control with one lambda per kind of control: Overloaded{[](Label*) {...}, ...}.
+template <typename... Kinds>
+struct Overloaded : Kinds... {
+  using Kinds::operator()...;
 };
 
 using Design = std::vector<ControlDesign>;
@@ -68,7 +91,7 @@ inline ControlDesign PressedByEnter(CommandButton& button, TwipsRect place, std:
   item.is_default = true;
   return item;
 }
-inline ControlDesign WithPicture(CommandButton& button, TwipsRect place, Picture picture, std::string_view name,
+inline ControlDesign WithPicture(CommandButton& button, TwipsRect place, Picture picture, const char* name,
                                  std::function<void()> click) {
   ControlDesign item = Pressed(button, place, std::move(click));
   item.picture = picture;
@@ -85,7 +108,7 @@ inline ControlDesign Chosen(ComboBox& combo, TwipsRect place, Events on = {}) {
   item.on = std::move(on);
   return item;
 }
-inline ControlDesign Listed(ControlRef list, TwipsRect place, std::string_view name, Events on) {
+inline ControlDesign Listed(ControlRef list, TwipsRect place, const char* name, Events on) {
   ControlDesign item = Shown(list, place);
   item.accessible_name = name;
   item.on = std::move(on);

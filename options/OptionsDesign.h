@@ -2,7 +2,8 @@
 // Where the options dialog's windows sit, in twips as the dialog was designed: a client area of
 // 6435 x 5415 with the tab strip above OK, Cancel and Help. A page's controls are placed within
 // the strip's display area, from its top left corner; every page may fill kPageWidth by
-// kPageHeight. Both front-ends place their windows from these numbers (frmOrvexOptions::Design).
+// kPageHeight. Both front-ends place their windows from these numbers, through the form's
+// FrameDesign and PageDesign.
 #include <algorithm>
 #include <array>
 #include <cstddef>

@@ -28,21 +28,22 @@ void Send(forms::Dispatcher& dispatch, const std::function<void()>& handler, Cha
   });
 }
 
-constexpr int kOneLine = 300;  // twips
+using forms::Overloaded;
 
-template <typename... Kinds>
-struct Overloaded : Kinds... {
-  using Kinds::operator()...;
-};
+constexpr bool Contains(const TwipsRect& outer, const TwipsRect& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+         inner.bottom() <= outer.bottom();
+}
 
 // Makes and wires the widget of one control; the visit below must cover every kind of control.
 class WidgetMaker {
  public:
-  WidgetMaker(QWidget* parent, ControlWidgets& controls, forms::Dispatcher& dispatch)
-      : parent_(parent), controls_(controls), dispatch_(dispatch) {}
+  WidgetMaker(ControlWidgets& controls, forms::Dispatcher& dispatch) : controls_(controls), dispatch_(dispatch) {}
 
-  QWidget* Make(const forms::ControlDesign& item) {
+  // The widget of `item`, a child of `parent`.
+  QWidget* Make(const forms::ControlDesign& item, QWidget* parent) {
     item_ = &item;
+    parent_ = parent;
     return std::visit(Overloaded{[this](forms::Label* c) -> QWidget* { return MakeLabel(*c); },
                                  [this](forms::Frame* c) -> QWidget* { return Bound(new QGroupBox(parent_), *c); },
                                  [this](forms::Line* c) -> QWidget* { return Bound(MakeRule(parent_), *c); },
@@ -59,7 +60,7 @@ class WidgetMaker {
   template <typename Widget, typename Control>
   Widget* Bound(Widget* widget, const Control& control) {
     widget->setObjectName(ToQ(control.name));
-    if (!item_->accessible_name.empty()) widget->setAccessibleName(ToQ(std::string(item_->accessible_name)));
+    if (*item_->accessible_name != '\0') widget->setAccessibleName(QString::fromUtf8(item_->accessible_name));
     controls_.BindOne(control, widget);
     return widget;
   }
@@ -67,7 +68,7 @@ class WidgetMaker {
   QWidget* MakeLabel(forms::Label& label) {
     auto* widget = Bound(new QLabel(parent_), label);
     // A label given room for more than one line wraps; one given a line keeps its words whole.
-    widget->setWordWrap(item_->place.height > kOneLine);
+    widget->setWordWrap(item_->place.height > forms::kOneLine);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (item_->heading) heading_ = widget;
     return widget;
@@ -75,14 +76,16 @@ class WidgetMaker {
 
   QWidget* MakeButton(forms::CommandButton& button) {
     QPushButton* widget = nullptr;
+    // Enter presses the button that has the focus, and the default one while the focus is
+    // elsewhere, as the system's dialogs do.
     widget = new QPushButton(parent_);
-    widget->setAutoDefault(false);
+    widget->setAutoDefault(true);
     widget->setDefault(item_->is_default);
     if (item_->picture != forms::Picture::None) {
       widget->setIcon(StyleIcon(item_->picture));
       widget->setIconSize(QSize(16, 16));
       // Without a caption, the accessible name is also the tip that says what the button does.
-      widget->setToolTip(ToQ(std::string(item_->accessible_name)));
+      widget->setToolTip(QString::fromUtf8(item_->accessible_name));
     }
     QObject::connect(widget, &QPushButton::clicked, widget,
                      [&dispatch = dispatch_, handler = item_->on.click] { Send(dispatch, handler, [] {}); });
@@ -116,6 +119,11 @@ class WidgetMaker {
                            combo.text = combo.items[static_cast<std::size_t>(index)].text;
                        });
                      });
+    if (item_->on.got_focus)
+      OnFocusIn(widget, [&dispatch = dispatch_, &combo, widget, handler = item_->on.got_focus] {
+        dispatch(handler);
+        if (widget->lineEdit() != nullptr) ApplySelection(widget->lineEdit(), combo);
+      });
     if (!combo.editable) return widget;
     widget->setEditable(true);
     widget->setInsertPolicy(QComboBox::NoInsert);
@@ -130,11 +138,6 @@ class WidgetMaker {
                      [&dispatch = dispatch_, &combo](const QString& text) {
                        dispatch([&combo, text] { combo.text = FromQ(text); });
                      });
-    if (item_->on.got_focus)
-      OnFocusIn(widget, [&dispatch = dispatch_, &combo, widget, handler = item_->on.got_focus] {
-        dispatch(handler);
-        ApplySelection(widget->lineEdit(), combo);
-      });
     return widget;
   }
 
@@ -182,18 +185,20 @@ class WidgetMaker {
   QLabel* heading_ = nullptr;  // set when the last label made was a heading
 
  private:
-  QWidget* parent_;
+  QWidget* parent_ = nullptr;
   ControlWidgets& controls_;
   forms::Dispatcher& dispatch_;
   const forms::ControlDesign* item_ = nullptr;
 };
 
-// An etched rule from the end of a heading's text to the right edge of its place.
-void AddRule(QLabel* heading, const QString& text) {
+// An etched rule from the end of a heading's text to the right edge of its place, level with the
+// middle of the text's line.
+void AddRule(QLabel* heading, const std::string& caption) {
   QWidget* rule = MakeRule(heading->parentWidget());
   const QRect place = heading->geometry();
-  const int start = place.left() + heading->fontMetrics().horizontalAdvance(text) + 6;
-  rule->setGeometry(start, place.center().y() - 1, std::max(0, place.right() - start), 3);
+  const QFontMetrics metrics = heading->fontMetrics();
+  const int start = place.left() + metrics.horizontalAdvance(ToQ(forms::WithoutAccessKey(caption))) + 6;
+  rule->setGeometry(start, place.top() + metrics.height() / 2 - 1, std::max(0, place.right() - start), 3);
 }
 
 }  // namespace
@@ -218,14 +223,29 @@ void PlaceFrom(QWidget* widget, const TwipsRect& rect, QPoint origin) {
 
 void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& controls, forms::Dispatcher& dispatch,
                  QPoint origin) {
-  WidgetMaker maker(parent, controls, dispatch);
+  WidgetMaker maker(controls, dispatch);
+  // A control inside a frame's place is the frame's child, so that assistive technology reads it
+  // as one of the frame's group.
+  std::vector<std::pair<QWidget*, TwipsRect>> frames;
   QLabel* last_label = nullptr;
   for (std::size_t i = 0; i < design.size(); ++i) {
     const forms::ControlDesign& item = design[i];
+    QWidget* holder = parent;
+    TwipsRect place = item.place;
+    QPoint at = origin;
+    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) {
+      if (!Contains(frame->second, item.place)) continue;
+      holder = frame->first;
+      place.left -= frame->second.left;
+      place.top -= frame->second.top;
+      at = {};
+      break;
+    }
     maker.heading_ = nullptr;
-    QWidget* widget = maker.Make(item);
-    PlaceFrom(widget, item.place, origin);
-    if (maker.heading_ != nullptr) AddRule(maker.heading_, ToQ(std::get<forms::Label*>(item.control)->caption));
+    QWidget* widget = maker.Make(item, holder);
+    PlaceFrom(widget, place, at);
+    if (std::holds_alternative<forms::Frame*>(item.control)) frames.emplace_back(widget, item.place);
+    if (maker.heading_ != nullptr) AddRule(maker.heading_, std::get<forms::Label*>(item.control)->caption);
     if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(widget);
     last_label = qobject_cast<QLabel*>(widget);
   }

@@ -1,5 +1,5 @@
 #pragma once
-// The options dialog on screen: the tab strip over its four pages, OK, Cancel and Help. It is also
+// The options dialog on screen: the tab strip over its pages, OK, Cancel and Help. It is also
 // the window-system side the form needs while shown: it shows the entry dialogs modally over
 // itself and gives controls the focus.
 #include <QDialog>

@@ -1,10 +1,7 @@
 #include "qt/StyleIcons.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QStyle>
-
-#include "qt/Twips.h"
 
 namespace kgh::qt {
 
@@ -25,18 +22,6 @@ QIcon StyleIcon(Picture picture) {
       return style->standardIcon(QStyle::SP_ArrowRight);
   }
   return {};
-}
-
-QPushButton* MakePictureButton(QWidget* parent, Picture picture, const char* accessible_name, int width_twips,
-                               int height_twips) {
-  auto* button = new QPushButton(parent);
-  button->setIcon(StyleIcon(picture));
-  button->setIconSize(QSize(16, 16));
-  button->setAccessibleName(QString::fromUtf8(accessible_name));
-  button->setToolTip(QString::fromUtf8(accessible_name));
-  button->setAutoDefault(false);
-  button->setFixedSize(TwipsToPixels(width_twips, parent), TwipsToPixels(height_twips, parent));
-  return button;
 }
 
 }  // namespace kgh::qt

@@ -1,6 +1,7 @@
 #pragma once
-// The forms give sizes in twips (1/1440 inch). On screen they become pixels at the screen's
-// logical resolution: 15 twips per pixel at 96 dpi, fewer at higher scaling.
+// The wizard's sizes in twips (1/1440 inch) as pixels at the screen's logical resolution: 15 twips
+// per pixel at 96 dpi, fewer at higher scaling. The dialogs made from designs are placed in units
+// of their font instead (DesignUnits).
 #include "forms/Twips.h"
 
 class QWidget;

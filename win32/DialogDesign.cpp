@@ -10,12 +10,7 @@
 namespace kgh::native {
 namespace {
 
-constexpr int kOneLine = 300;  // twips
-
-template <typename... Kinds>
-struct Overloaded : Kinds... {
-  using Kinds::operator()...;
-};
+using forms::Overloaded;
 
 // Runs a control's handler, if the form gave it one, after `change` copied in what the user did.
 template <typename Change>
@@ -24,16 +19,6 @@ std::function<void()> Then(Change change, std::function<void()> handler) {
     change();
     if (handler) handler();
   };
-}
-
-// A label's text without its access key mark, as it is drawn.
-std::string Drawn(const std::string& caption) {
-  std::string text;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-    text += caption[i];
-  }
-  return text;
 }
 
 }  // namespace
@@ -53,7 +38,7 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
           [&](forms::Label* label) {
             // A label given one line keeps its words on it: the system's font may be wider than
             // the one the form was designed with.
-            const DWORD wrap = item.place.height > kOneLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
+            const DWORD wrap = item.place.height > forms::kOneLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
             const StaticText text{Add("STATIC", label->caption, wrap, units)};
             controls_.BindOne(*label, text);
             return text.window;
@@ -71,7 +56,7 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
           [&](forms::CommandButton* button) {
             const PushButton pushed = item.picture == forms::Picture::None
                                           ? AddButton(units, item.is_default)
-                                          : AddPictureButton(std::string(item.accessible_name).c_str(), item.picture, units);
+                                          : AddPictureButton(item.accessible_name, item.picture, units);
             controls_.BindOne(*button, pushed);
             On(pushed.window, BN_CLICKED, Then([] {}, on.click));
             return pushed.window;
@@ -154,26 +139,28 @@ ReportView DialogWindow::AddReportView(const forms::ListViewBase& rows, RECT uni
     LVCOLUMNA header{};
     header.mask = LVCF_TEXT | LVCF_WIDTH;
     header.pszText = const_cast<char*>(column.header.c_str());
-    header.cx = column.width / 15;  // twips to pixels at 96 dots per inch; 0 keeps the column out of sight
+    header.cx = InPixels(Twips(0, 0, column.width, 0)).right;  // 0 keeps the column out of sight
     SendMessageA(view.window, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&header));
   }
   return view;
 }
 
-// An etched line from the end of a heading's text to the right edge of its place.
+// An etched line from the end of a heading's text to the right edge of its place; the heading
+// keeps only the room its text needs, so that the two lie side by side.
 void DialogWindow::AddRuleAfter(HWND heading, const std::string& caption) {
   RECT place{};
   GetWindowRect(heading, &place);
   MapWindowPoints(nullptr, GetParent(heading), reinterpret_cast<POINT*>(&place), 2);
-  const std::string text = Drawn(caption);
+  const std::string text = forms::WithoutAccessKey(caption);
   SIZE extent{};
   const HDC canvas = GetDC(heading);
   const HGDIOBJ previous = SelectObject(canvas, font_);
   GetTextExtentPoint32A(canvas, text.c_str(), static_cast<int>(text.size()), &extent);
   SelectObject(canvas, previous);
   ReleaseDC(heading, canvas);
+  SetWindowPos(heading, nullptr, 0, 0, extent.cx + 2, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const LONG left = place.left + extent.cx + 6;
-  const LONG middle = (place.top + place.bottom) / 2;
+  const LONG middle = place.top + extent.cy / 2;  // of the text's line
   CreateControl("STATIC", "", SS_ETCHEDHORZ, {left, middle, std::max(left, place.right), middle + 2}, GetParent(heading),
                 0);
 }

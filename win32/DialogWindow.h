@@ -23,6 +23,9 @@ class DialogWindow {
  public:
   // `caption` is the form's own, which its handlers may change: the title follows it.
   DialogWindow(const std::string& caption, int width_units, int height_units);
+  // The same with the client area's size as designed, in twips.
+  DialogWindow(const std::string& caption, const TwipsRect& client)
+      : DialogWindow(caption, Twips(client).right, Twips(client).bottom) {}
   virtual ~DialogWindow();
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;

@@ -12,9 +12,7 @@ template <typename Form>
 class EntryDialogWindow final : public DialogWindow {
  public:
   explicit EntryDialogWindow(Form& form)
-      : DialogWindow(form.Caption, Twips(0, 0, Form::kDesignWidth, Form::kDesignHeight).right,
-                     Twips(0, 0, Form::kDesignWidth, Form::kDesignHeight).bottom),
-        form_(form) {
+      : DialogWindow(form.Caption, {0, 0, Form::kDesignWidth, Form::kDesignHeight}), form_(form) {
     form_.on_closed = [this] { EndModal(); };
   }
   // The form may outlive its window: it must not reach a window that is gone.

@@ -61,9 +61,7 @@ void SetTabTips(HWND tabs, const std::vector<forms::Tab>& tab_texts) {
 }  // namespace
 
 OptionsDialogWindow::OptionsDialogWindow(frmOrvexOptions& form)
-    : DialogWindow(form.Caption, Twips(0, 0, options_layout::kClientWidth, options_layout::kClientHeight).right,
-                   Twips(0, 0, options_layout::kClientWidth, options_layout::kClientHeight).bottom),
-      form_(form) {
+    : DialogWindow(form.Caption, {0, 0, options_layout::kClientWidth, options_layout::kClientHeight}), form_(form) {
   form_.SetDialogHost(this);
   form_.on_closed = [this] { EndModal(); };
 }

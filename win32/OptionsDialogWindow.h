@@ -1,5 +1,5 @@
 #pragma once
-// The options dialog as a native window over frmOrvexOptions: a tab strip over four pages, OK,
+// The options dialog as a native window over frmOrvexOptions: a tab strip over its pages, OK,
 // Cancel and Help. It shows the two entry dialogs over itself and answers the forms' focus
 // requests, the nested dialog's first.
 #include <array>

@@ -172,6 +172,21 @@ SCENARIO(OptionsDialog, AnAccessKeyOnTheOtherPageAndEnterWriteWhatEveryFrontEndW
   EXPECT_EQ(file.Bytes(), ReadBytes(KGH_FIXTURES "/start-file-maximized-off.ini"));
 }
 
+// Enter presses the button that has the focus: on Cancel it cancels, whatever was changed.
+SCENARIO(OptionsDialog, EnterOnTheFocusedCancelButtonCancels) {
+  OpenConfiguration file(d, StartFile());
+  d.Press("Ctrl+Tab");
+  d.Press("Ctrl+Tab");
+  d.Press("Ctrl+Tab");
+  d.Press("Alt+T");
+  EXPECT_FALSE(d.Control("Start maximized").checked);
+  for (int tabs = 0; tabs < 20 && d.FocusedControl() != "Cancel"; ++tabs) d.Press("Tab");
+  ASSERT_EQ(d.FocusedControl(), "Cancel");
+  d.Press("Enter");
+  file.Closed();
+  EXPECT_EQ(file.Bytes(), StartFile());
+}
+
 SCENARIO(OptionsDialog, AHomePageTypedOverTheSelectionIsWritten) {
   OpenConfiguration file(d, StartFile());
   d.Press("Alt+H");

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The recipe for a new switch, followed in a copy of the sources: one line in the switches'
 # declaration and nothing else. The copy must then build with warnings as errors, and the switch
-# must be read, checked, shown as JSON, written, and shown by the options dialog on the page it
-# was declared for.
+# must be read, checked, shown as JSON, written, laid out clear of the page's other controls, and
+# shown by the options dialog on the page it was declared for.
 #   new-switch.sh SOURCE-ROOT
 set -euo pipefail
 source_root="$(readlink -f "$1")"
@@ -24,7 +24,7 @@ changed="$( (diff -rq "$source_root" "$scratch" -x build -x .git || true) | wc -
 
 cmake -S "$scratch" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKGH_WERROR=ON -DKGH_BUILD_BENCH=OFF \
   > "$work/configure.log" || { cat "$work/configure.log"; fail "the copy does not configure"; }
-cmake --build "$scratch/build" --target orvex-setup tst_acceptance_qt > "$work/build.log" 2>&1 ||
+cmake --build "$scratch/build" --target orvex-setup tst_options tst_acceptance_qt > "$work/build.log" 2>&1 ||
   { tail -50 "$work/build.log"; fail "the copy does not build with the new switch"; }
 
 cli="$scratch/build/cli/orvex-setup"
@@ -39,6 +39,8 @@ grep -q '"ScratchSwitch": 0' "$work/kiosk.json" || fail "show --json does not re
 "$cli" apply "$ini" "$work/kiosk.json"
 grep -q $'^ScratchSwitch=0\r$' "$ini" || fail "apply does not write the switch"
 
+"$scratch/build/tests/options/tst_options" --gtest_filter='Designs.*' > "$work/designs.log" 2>&1 ||
+  { cat "$work/designs.log"; fail "the switch's check box does not lie clear of the page's other controls"; }
 QT_QPA_PLATFORM=offscreen "$scratch/build/tests/acceptance/tst_acceptance_qt" \
   --gtest_filter='*EverySettingIsShownOnThePageItsDeclarationNames*' > "$work/dialog.log" 2>&1 ||
   { cat "$work/dialog.log"; fail "the options dialog does not show the switch on its page"; }
