@@ -53,7 +53,6 @@ void OptionsDialogView::BuildTabs() {
     const int index = tabs_->addTab(ToQ(tab.caption));
     tabs_->setTabToolTip(index, ToQ(tab.tool_tip));
   }
-  controls_.Bind(form_.tbsOptions, tabs_);
   stack_ = new QStackedWidget(this);
   stack_->setFrameShape(QFrame::StyledPanel);
   PlaceFrom(stack_, options_layout::kTabStrip, {});
@@ -71,7 +70,6 @@ void OptionsDialogView::BuildPages() {
     pages_[i] = new QWidget(stack_);
     pages_[i]->setObjectName(QString::fromStdString(form_.picOptions[i].name));
     stack_->addWidget(pages_[i]);
-    controls_.Bind(form_.picOptions[i], pages_[i]);
     BuildDesign(pages_[i], form_.PageDesign(static_cast<DialogPage>(i)), controls_, dispatch_, origin);
   }
   auto* list = qobject_cast<QTreeWidget*>(controls_.Find(form_.lstButtons));

@@ -35,7 +35,6 @@ void ToolbarPageView::RenderRows() {
     item->setText(kCaptionColumn, ToQ(row.caption));
     item->setText(kUrlColumn, ToQ(row.url));
     item->setText(kImageColumn, ToQ(row.image));
-    item->setData(kCaptionColumn, Qt::UserRole, row.tag);
   }
   const int selected = form_.lstButtons.selected;
   if (SelectedRow(list_) != selected) {

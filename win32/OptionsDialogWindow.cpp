@@ -80,7 +80,6 @@ void OptionsDialogWindow::Build() {
     SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&tab));
   }
   SetTabTips(tabs_, form_.tbsOptions.tabs);
-  controls_.Bind(form_.tbsOptions, tabs_);
   OnNotify(tabs_, TCN_SELCHANGE, [this](const NMHDR&) {
     form_.tbsOptions.selected = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
     form_.tbsOptions_Click();
@@ -89,7 +88,6 @@ void OptionsDialogWindow::Build() {
   const RECT page_area = DisplayArea(tabs_);
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i] = AddPageAt(page_area);
-    controls_.Bind(form_.picOptions[i], pages_[i]);
     PlaceInto(pages_[i]);
     BuildDesign(form_.PageDesign(static_cast<DialogPage>(i)));
   }

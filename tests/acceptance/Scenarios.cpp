@@ -128,6 +128,12 @@ SCENARIO(OptionsDialog, EveryPageShowsItsNamedControlsInsideTheTabStripAndClearO
     for (const auto& [button, button_box] : layout.push_buttons)
       EXPECT_FALSE(layout.pages[page].Overlaps(button_box)) << tab << ": the page lies over " << button;
   }
+  // The window is as large as what it holds.
+  const Box window = d.WindowBox(kOptions);
+  const DialogLayout layout = d.OptionsLayout();
+  EXPECT_TRUE(window.Contains(layout.tab_display));
+  for (const auto& [button, button_box] : layout.push_buttons)
+    EXPECT_TRUE(window.Contains(button_box)) << button << " lies outside the window";
   d.Picture("options-other");
   d.Press("Esc");
   file.Closed();

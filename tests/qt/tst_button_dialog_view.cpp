@@ -58,5 +58,30 @@ TEST(ButtonDialogView, KindKeysGreyTheUserFieldsOkWaitsForTheFormBrowseFillsTheA
   EXPECT_EQ(dialog.ButtonURL, "http://intranet:8080/pages/a.htm");
 }
 
+// Closing the window through its frame is Cancel: the dialog closes unconfirmed.
+TEST(ButtonDialogView, TheWindowFrameClosesTheDialogUnconfirmed) {
+  UseApplication();
+  dlgButton dialog;
+  dialog.StartAddNew();
+  qt::ButtonDialogView view(dialog, nullptr);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  view.close();  // as the frame's close button does
+  EXPECT_FALSE(dialog.IsOpen());
+  EXPECT_FALSE(dialog.Confirmed);
+}
+
+// A form may outlive the view that showed it: closing it afterwards must not reach the view.
+TEST(ButtonDialogView, AFormClosedAfterItsViewIsGoneReachesNoView) {
+  UseApplication();
+  dlgButton dialog;
+  dialog.StartAddNew();
+  { qt::ButtonDialogView view(dialog, nullptr); }
+  EXPECT_TRUE(dialog.IsOpen());
+  dialog.CancelButton_Click();
+  EXPECT_FALSE(dialog.IsOpen());
+  EXPECT_FALSE(dialog.Confirmed);
+}
+
 }  // namespace
 }  // namespace kgh::test

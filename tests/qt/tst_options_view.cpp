@@ -132,6 +132,10 @@ TEST_F(OptionsViewTest, RowClicksArrowsAndAnsweredQuestionsShowTheNewListAndPrev
     arrows.push_back(Find<QPushButton>(arrow)->icon().pixmap(16).toImage());
   for (std::size_t a = 0; a < arrows.size(); ++a)
     for (std::size_t b = a + 1; b < arrows.size(); ++b) EXPECT_NE(arrows[a], arrows[b]) << a + 3 << " and " << b + 3;
+  // The arrows, without captions, say what they do when the mouse rests on them.
+  EXPECT_EQ(Find<QPushButton>("cmdButtonOp(3)")->toolTip(), "Move up");
+  EXPECT_EQ(list()->headerItem()->text(0), "Caption");
+  EXPECT_EQ(list()->headerItem()->text(1), "URL");
   EXPECT_EQ(Rows(), QStringList({"Back", "-", "News", kSports}));
   ClickRow(2);  // a user button: every arrow works
   ClickRow(0);
