@@ -20,7 +20,9 @@ constexpr TwipsRect LineAt(int top, int height = 225) { return {0, top, kPageWid
 // The list of the two list pages, and the column of buttons beside it.
 constexpr TwipsRect kDomainList{0, 300, 4275, 3660};
 constexpr TwipsRect kButtonList{0, 300, 4275, 2790};  // the toolbar's preview goes below it
-constexpr TwipsRect ButtonBesideList(std::size_t index) { return {4410, 300 + 410 * static_cast<int>(index), 1350, 345}; }
+constexpr TwipsRect ButtonBesideList(std::size_t index) {
+  return {4410, 300 + 410 * static_cast<int>(index), 1350, 345};
+}
 
 }  // namespace
 
@@ -63,7 +65,8 @@ Design frmOrvexOptions::PageDesign(DialogPage page) {
       entries.dbl_click = [this] { lstDomains_DblClick(); };
       design = {Heading(Label2[1], LineAt(0)), Listed(&lstDomains, kDomainList, "Domains", std::move(entries))};
       for (std::size_t i = 0; i < cmdDomainOp.size(); ++i)
-        design.push_back(Pressed(cmdDomainOp[i], ButtonBesideList(i), [this, i] { cmdDomainOp_Click(static_cast<int>(i)); }));
+        design.push_back(
+            Pressed(cmdDomainOp[i], ButtonBesideList(i), [this, i] { cmdDomainOp_Click(static_cast<int>(i)); }));
       break;
     }
     case DialogPage::ToolbarButtons: {
@@ -74,7 +77,8 @@ Design frmOrvexOptions::PageDesign(DialogPage page) {
       rows.dbl_click = [this] { lstButtons_DblClick(); };
       design = {Heading(Label2[3], LineAt(0)), Listed(&lstButtons, kButtonList, "Custom buttons", std::move(rows))};
       for (std::size_t i = 0; i < kUpButton; ++i)
-        design.push_back(Pressed(cmdButtonOp[i], ButtonBesideList(i), [this, i] { cmdButtonOp_Click(static_cast<int>(i)); }));
+        design.push_back(
+            Pressed(cmdButtonOp[i], ButtonBesideList(i), [this, i] { cmdButtonOp_Click(static_cast<int>(i)); }));
       // Up, down, left (out of a sub-entry) and right (into one), in a cross below the buttons.
       const struct {
         ButtonOp op;
@@ -94,7 +98,8 @@ Design frmOrvexOptions::PageDesign(DialogPage page) {
     }
     case DialogPage::Other: {
       using options_layout::kPresentationTop;
-      const int frame_height = options_layout::SwitchesEnd(DialogPage::Other) + options_layout::kFrameMargin - kPresentationTop;
+      const int frame_height =
+          options_layout::SwitchesEnd(DialogPage::Other) + options_layout::kFrameMargin - kPresentationTop;
       design = {
           Shown(&fraBrowserEngine, {0, 0, kPageWidth, 825}),
           Shown(&lblBrowserEngine, {180, 360, 2070, 225}),

@@ -52,10 +52,16 @@ struct PageRow {
 };
 inline constexpr std::array kPages{
     PageRow{DialogPage::General, "General", "Setup general options", "options-general", {0, 3990, kPageHeight}},
-    PageRow{DialogPage::AllowedDomains, "Allowed domains", "Domains that are allowed with the Orvex", "options-domains",
+    PageRow{DialogPage::AllowedDomains,
+            "Allowed domains",
+            "Domains that are allowed with the Orvex",
+            "options-domains",
             {0, 3990, kPageHeight}},
     // The toolbar's preview fills the page below the list.
-    PageRow{DialogPage::ToolbarButtons, "Toolbar buttons", "Setup toolbar buttons", "options-toolbar",
+    PageRow{DialogPage::ToolbarButtons,
+            "Toolbar buttons",
+            "Setup toolbar buttons",
+            "options-toolbar",
             {0, 4080, kPageHeight}},
     // Inside the presentation frame, clear of its edge.
     PageRow{DialogPage::Other, "Other", "Other options of the Orvex", "options-other", {180, 1320, 3945}},
@@ -85,8 +91,10 @@ static_assert(RowsInTabOrder(), "the pages' rows stand in the order of DialogPag
 constexpr bool SwitchesFit() {
   for (const PageRow& row : kPages)
     if (SwitchesEnd(row.page) > row.switches.end) return false;
-  return std::ranges::all_of(kSwitchSettings, [](const SwitchSetting& s) { return RowOf(s.shown.page).page == s.shown.page; });
+  return std::ranges::all_of(kSwitchSettings,
+                             [](const SwitchSetting& s) { return RowOf(s.shown.page).page == s.shown.page; });
 }
-static_assert(SwitchesFit(), "a page has no room for the switches declared for it: make room in its row (options/OptionsDesign.h)");
+static_assert(SwitchesFit(),
+              "a page has no room for the switches declared for it: make room in its row (options/OptionsDesign.h)");
 
 }  // namespace kgh::options_layout

@@ -75,10 +75,9 @@ class WidgetMaker {
   }
 
   QWidget* MakeButton(forms::CommandButton& button) {
-    QPushButton* widget = nullptr;
     // Enter presses the button that has the focus, and the default one while the focus is
     // elsewhere, as the system's dialogs do.
-    widget = new QPushButton(parent_);
+    auto* widget = new QPushButton(parent_);
     widget->setAutoDefault(true);
     widget->setDefault(item_->is_default);
     if (item_->picture != forms::Picture::None) {
@@ -94,9 +93,10 @@ class WidgetMaker {
 
   QWidget* MakeCheckBox(forms::CheckBox& box) {
     auto* widget = Bound(new QCheckBox(parent_), box);
-    QObject::connect(widget, &QCheckBox::clicked, widget, [&dispatch = dispatch_, &box, handler = item_->on.click](bool checked) {
-      Send(dispatch, handler, [&box, checked] { box.value = checked ? 1 : 0; });
-    });
+    QObject::connect(widget, &QCheckBox::clicked, widget,
+                     [&dispatch = dispatch_, &box, handler = item_->on.click](bool checked) {
+                       Send(dispatch, handler, [&box, checked] { box.value = checked ? 1 : 0; });
+                     });
     return widget;
   }
 
@@ -145,10 +145,11 @@ class WidgetMaker {
   // sets to the first entry when it takes the focus.
   QWidget* MakeListBox(forms::ListBox& list) {
     auto* widget = Bound(new QListWidget(parent_), list);
-    QObject::connect(widget, &QListWidget::itemSelectionChanged, widget, [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
-      const int row = SelectedRow(widget);
-      Send(dispatch, handler, [&list, row] { list.list_index = row; });
-    });
+    QObject::connect(widget, &QListWidget::itemSelectionChanged, widget,
+                     [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
+                       const int row = SelectedRow(widget);
+                       Send(dispatch, handler, [&list, row] { list.list_index = row; });
+                     });
     QObject::connect(widget, &QListWidget::itemDoubleClicked, widget,
                      [&dispatch = dispatch_, handler = item_->on.dbl_click] { Send(dispatch, handler, [] {}); });
     return widget;

@@ -73,7 +73,8 @@ void OptionsDialogView::BuildPages() {
     BuildDesign(pages_[i], form_.PageDesign(static_cast<DialogPage>(i)), controls_, dispatch_, origin);
   }
   auto* list = qobject_cast<QTreeWidget*>(controls_.Find(form_.lstButtons));
-  toolbar_ = std::make_unique<ToolbarPageView>(form_, pages_[static_cast<std::size_t>(DialogPage::ToolbarButtons)], list, origin);
+  QWidget* toolbar_page = pages_[static_cast<std::size_t>(DialogPage::ToolbarButtons)];
+  toolbar_ = std::make_unique<ToolbarPageView>(form_, toolbar_page, list, origin);
 }
 
 void OptionsDialogView::Connect() {

@@ -116,7 +116,8 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
             OnNotify(view.window, LVN_ITEMCHANGED, [rows, handler = on.click](const NMHDR& header) {
               const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
               if ((change.uChanged & LVIF_STATE) == 0) return;
-              const bool now = (change.uNewState & LVIS_SELECTED) != 0, before = (change.uOldState & LVIS_SELECTED) != 0;
+              const bool now = (change.uNewState & LVIS_SELECTED) != 0;
+              const bool before = (change.uOldState & LVIS_SELECTED) != 0;
               if (now == before) return;
               rows->selected = now ? change.iItem : -1;
               if (handler) handler();
@@ -158,11 +159,12 @@ void DialogWindow::AddRuleAfter(HWND heading, const std::string& caption) {
   GetTextExtentPoint32A(canvas, text.c_str(), static_cast<int>(text.size()), &extent);
   SelectObject(canvas, previous);
   ReleaseDC(heading, canvas);
-  SetWindowPos(heading, nullptr, 0, 0, extent.cx + 2, place.bottom - place.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(heading, nullptr, 0, 0, extent.cx + 2, place.bottom - place.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const LONG left = place.left + extent.cx + 6;
   const LONG middle = place.top + extent.cy / 2;  // of the text's line
-  CreateControl("STATIC", "", SS_ETCHEDHORZ, {left, middle, std::max(left, place.right), middle + 2}, GetParent(heading),
-                0);
+  const RECT rule{left, middle, std::max(left, place.right), middle + 2};
+  CreateControl("STATIC", "", SS_ETCHEDHORZ, rule, GetParent(heading), 0);
 }
 
 }  // namespace kgh::native
