@@ -155,8 +155,8 @@ class WidgetMaker {
     return widget;
   }
 
-  // A click, even on the row already selected, or a keyboard move is the list's click; its rows
-  // are drawn by the page that knows their type.
+  // A row the user selects, by mouse or keys, is the list's click, as on the native front-end; its
+  // rows are drawn by the page that knows their type.
   QWidget* MakeListView(forms::ListViewBase& list) {
     auto* widget = Bound(new QTreeWidget(parent_), list);
     widget->setRootIsDecorated(false);
@@ -171,12 +171,11 @@ class WidgetMaker {
       if (width == 0) widget->setColumnHidden(static_cast<int>(i), true);
       else widget->setColumnWidth(static_cast<int>(i), DesignUnits(parent_->window()).Across(width));
     }
-    const auto item_click = [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
-      const int row = SelectedRow(widget);
-      Send(dispatch, handler, [&list, row] { list.selected = row; });
-    };
-    QObject::connect(widget, &QTreeWidget::itemSelectionChanged, widget, item_click);
-    QObject::connect(widget, &QTreeWidget::itemClicked, widget, item_click);
+    QObject::connect(widget, &QTreeWidget::itemSelectionChanged, widget,
+                     [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
+                       const int row = SelectedRow(widget);
+                       Send(dispatch, handler, [&list, row] { list.selected = row; });
+                     });
     QObject::connect(widget, &QTreeWidget::itemDoubleClicked, widget,
                      [&dispatch = dispatch_, handler = item_->on.dbl_click] { Send(dispatch, handler, [] {}); });
     return widget;
