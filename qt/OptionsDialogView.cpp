@@ -2,11 +2,9 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
-
 #include <QTreeWidget>
 
 #include "options/OptionsDesign.h"
@@ -16,7 +14,6 @@
 #include "qt/HelpTopics.h"
 #include "qt/QtText.h"
 #include "qt/ToolbarPageView.h"
-#include "qt/Twips.h"
 
 namespace kgh::qt {
 
@@ -63,9 +60,11 @@ void OptionsDialogView::BuildTabs() {
 }
 
 void OptionsDialogView::BuildPages() {
-  // Controls stand clear of the frame around the pages.
+  // Controls stand clear of the frame around the pages by a margin, as the system's tab control
+  // keeps its pages clear of its border.
+  constexpr int kMargin = 90;  // twips
   const DesignUnits units(this);
-  const QPoint origin(units.Across(90), units.Down(90));
+  const QPoint origin(units.Across(kMargin), units.Down(kMargin));
   for (std::size_t i = 0; i < pages_.size(); ++i) {
     pages_[i] = new QWidget(stack_);
     pages_[i]->setObjectName(QString::fromStdString(form_.picOptions[i].name));

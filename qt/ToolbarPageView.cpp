@@ -9,7 +9,6 @@
 #include "qt/FormWidgets.h"
 #include "qt/QtText.h"
 #include "qt/ToolbarPreview.h"
-#include "qt/Twips.h"
 
 namespace kgh::qt {
 
