@@ -38,7 +38,8 @@ constexpr bool Contains(const TwipsRect& outer, const TwipsRect& inner) {
 // Makes and wires the widget of one control; the visit below must cover every kind of control.
 class WidgetMaker {
  public:
-  WidgetMaker(ControlWidgets& controls, forms::Dispatcher& dispatch) : controls_(controls), dispatch_(dispatch) {}
+  WidgetMaker(const DesignUnits& units, ControlWidgets& controls, forms::Dispatcher& dispatch)
+      : units_(units), controls_(controls), dispatch_(dispatch) {}
 
   // The widget of `item`, a child of `parent`.
   QWidget* Make(const forms::ControlDesign& item, QWidget* parent) {
@@ -169,7 +170,7 @@ class WidgetMaker {
       const int width = list.columns[i].width;
       // A column of width 0 is kept with its data but not shown.
       if (width == 0) widget->setColumnHidden(static_cast<int>(i), true);
-      else widget->setColumnWidth(static_cast<int>(i), DesignUnits(parent_->window()).Across(width));
+      else widget->setColumnWidth(static_cast<int>(i), units_.Across(width));
     }
     QObject::connect(widget, &QTreeWidget::itemSelectionChanged, widget,
                      [&dispatch = dispatch_, &list, widget, handler = item_->on.click] {
@@ -186,6 +187,7 @@ class WidgetMaker {
 
  private:
   QWidget* parent_ = nullptr;
+  const DesignUnits& units_;
   ControlWidgets& controls_;
   forms::Dispatcher& dispatch_;
   const forms::ControlDesign* item_ = nullptr;
@@ -223,7 +225,9 @@ void PlaceFrom(QWidget* widget, const TwipsRect& rect, QPoint origin) {
 
 void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& controls, forms::Dispatcher& dispatch,
                  QPoint origin) {
-  WidgetMaker maker(controls, dispatch);
+  // The window's font is measured once for all its widgets.
+  const DesignUnits units(parent->window());
+  WidgetMaker maker(units, controls, dispatch);
   // A control inside a frame's place is the frame's child, so that assistive technology reads it
   // as one of the frame's group.
   std::vector<std::pair<QWidget*, TwipsRect>> frames;
@@ -243,7 +247,7 @@ void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& c
     }
     maker.heading_ = nullptr;
     QWidget* widget = maker.Make(item, holder);
-    PlaceFrom(widget, place, at);
+    widget->setGeometry(units.Pixels(place).translated(at));
     if (std::holds_alternative<forms::Frame*>(item.control)) frames.emplace_back(widget, item.place);
     if (maker.heading_ != nullptr) AddRule(maker.heading_, std::get<forms::Label*>(item.control)->caption);
     if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(widget);
