@@ -22,9 +22,9 @@ keys="$(wine reg query "$class" /s)"
 grep -q 'ThreadingModel *REG_SZ *Apartment' <<<"$keys" || fail "not registered apartment-threaded: $keys"
 grep -qiF "$(win "$dll")" <<<"$keys" || fail "the server's path is not registered: $keys"
 grep -q 'KelmarGUIHelper.SetupOrvex' <<<"$keys" || fail "no programmatic identifier under the class"
-wine reg query 'HKCR\KelmarGUIHelper.SetupOrvex\CLSID' | grep -qi 'c862ef95-6f46-4e35-af78-97b876a441de' ||
+wine reg query 'HKCR\KelmarGUIHelper.SetupOrvex\CLSID' | grep -i 'c862ef95-6f46-4e35-af78-97b876a441de' >/dev/null ||
   fail "the programmatic identifier does not name the class"
-wine reg query 'HKCR\Interface\{2854bb75-590c-4028-bb49-ef3473cbcd53}' /s | grep -qi '00020424-0000-0000-C000-000000000046' ||
+wine reg query 'HKCR\Interface\{2854bb75-590c-4028-bb49-ef3473cbcd53}' /s | grep -i '00020424-0000-0000-C000-000000000046' >/dev/null ||
   fail "the interface is not marshalled by the automation marshaler"
 
 mkdir -p "$work/site"
@@ -38,7 +38,7 @@ cmp "$fixtures/start-file.ini" "$work/site/Orvex.INI" || fail "CreateStartFile w
 # Waits for the window titled $1 and sends it the keys that follow.
 keys_to() {
   local window
-  window="$(timeout 60 xdotool search --sync --name "$1" | head -1)" || fail "no window \"$1\""
+  window="$(timeout 60 xdotool search --sync --name "$1" | awk 'NR == 1')" || fail "no window \"$1\""
   shift
   sleep 1
   xdotool windowfocus --sync "$window"
