@@ -32,6 +32,9 @@ struct Frame : Control {
 // A line across the form, etched like a rule between parts of it.
 struct Line : Control {};
 
+// A picture compiled into the program, drawn to fit its place; its design names which.
+struct Image : Control {};
+
 struct CommandButton : Control {
   std::string caption;  // "" for picture buttons; the view names those for assistive technology
 };

@@ -4,6 +4,7 @@
 // the user does to it. A front-end makes, places, draws and wires its windows from a design alone
 // (one call), so a control declared here is on every front-end with its events. A front-end that
 // has no window for one kind of control does not build: it must visit every kind.
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -29,8 +30,15 @@ struct Events {
   std::function<void()> got_focus;  // a box took the focus; the selection the handler set is then shown
 };
 
-using ControlRef =
-    std::variant<Label*, Frame*, Line*, CommandButton*, CheckBox*, TextBox*, ComboBox*, ListBox*, ListViewBase*>;
+using ControlRef = std::variant<Label*, Frame*, Line*, Image*, CommandButton*, CheckBox*, TextBox*, ComboBox*, ListBox*,
+                                ListViewBase*>;
+
+// A font other than the window's, for a title; a face of "" is the window's own.
+struct Font {
+  const char* face = "";
+  double points = 0;
+  bool bold = false;
+};
 
 struct ControlDesign {
   ControlRef control;
@@ -38,6 +46,9 @@ struct ControlDesign {
   Events on;
   // A picture instead of a caption; the accessible name then says what the button does.
   Picture picture = Picture::None;
+  // A picture compiled into the program, by name, that an image shows or a button shows instead
+  // of a caption; such a button is named by the label just before it.
+  const char* bitmap = "";
   // What assistive technology calls a picture button, or a list besides its heading's name; a
   // literal, as the design is kept while its windows live.
   const char* accessible_name = "";
@@ -45,7 +56,15 @@ struct ControlDesign {
   bool heading = false;
   // The button that Enter presses while the focus is not on another button.
   bool is_default = false;
+  Font font;
+  // A label whose text may need more lines than its place holds, as its text comes from the
+  // string table and the screen's font may be wider: it grows downwards, and the controls designed
+  // below it on the same page move down to keep kTextGap from it.
+  bool grows = false;
 };
+
+// Room kept between a label that grew and the control below it (twips).
+inline constexpr int kTextGap = 120;
 
 // A label given no more room than this (twips) keeps its words on one line, since the screen's
 // font may be wider than the one the form was designed with; a taller one wraps.
@@ -108,6 +127,23 @@ inline ControlDesign Chosen(ComboBox& combo, TwipsRect place, Events on = {}) {
   item.on = std::move(on);
   return item;
 }
+inline ControlDesign Drawn(Image& image, TwipsRect place, const char* bitmap) {
+  ControlDesign item = Shown(&image, place);
+  item.bitmap = bitmap;
+  return item;
+}
+inline ControlDesign Growing(Label& label, TwipsRect place, Font font = {}) {
+  ControlDesign item = Shown(&label, place);
+  item.grows = true;
+  item.font = font;
+  return item;
+}
+inline ControlDesign WithBitmap(CommandButton& button, TwipsRect place, const char* bitmap,
+                                std::function<void()> click) {
+  ControlDesign item = Pressed(button, place, std::move(click));
+  item.bitmap = bitmap;
+  return item;
+}
 inline ControlDesign Listed(ControlRef list, TwipsRect place, const char* name, Events on) {
   ControlDesign item = Shown(list, place);
   item.accessible_name = name;
@@ -115,11 +151,35 @@ inline ControlDesign Listed(ControlRef list, TwipsRect place, const char* name, 
   return item;
 }
 
-// Whether a label just before `next` in tab order names it, as a box's caption or a list's heading.
+// Whether a label just before `next` in tab order names it: a box's caption, a list's heading, or
+// the text beside a button that shows a picture of the program's.
 inline bool NamesNext(const ControlDesign& label, const ControlDesign& next) {
   if (!std::holds_alternative<Label*>(label.control)) return false;
+  if (std::holds_alternative<CommandButton*>(next.control)) return *next.bitmap != '\0';
   return std::holds_alternative<TextBox*>(next.control) || std::holds_alternative<ComboBox*>(next.control) ||
          std::holds_alternative<ListBox*>(next.control) || std::holds_alternative<ListViewBase*>(next.control);
+}
+
+// Where a design's controls sit once its growing labels have the height their texts need
+// (`needed`, in twips, for each growing label at its width): a label grows downwards, and a control
+// designed wholly below a growing label and across from it moves down to keep kTextGap from it.
+// Controls without growing labels above them keep their places.
+template <typename Needed>
+std::vector<TwipsRect> Reflowed(const Design& design, Needed needed) {
+  std::vector<TwipsRect> places;
+  places.reserve(design.size());
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    TwipsRect place = design[i].place;
+    for (std::size_t above = 0; above < i; ++above) {
+      const TwipsRect& designed = design[above].place;
+      const bool across = designed.left < place.right() && place.left < designed.right();
+      if (design[above].grows && across && designed.bottom() <= design[i].place.top)
+        place.top = std::max(place.top, places[above].bottom() + kTextGap);
+    }
+    if (design[i].grows) place.height = std::max(place.height, needed(i, place.width));
+    places.push_back(place);
+  }
+  return places;
 }
 
 }  // namespace kgh::forms

@@ -31,6 +31,12 @@ struct WidgetFor<forms::Control> : QtKind<QWidget*, forms::Control, RenderContro
 template <>
 struct WidgetFor<forms::Label> : QtKind<QLabel*, forms::Label, RenderLabel> {};
 template <>
+struct WidgetFor<forms::Image> {
+  using type = QLabel*;
+  static QWidget* Handle(type widget) { return widget; }
+  static void Draw(type widget, const forms::Image& control) { RenderControl(widget, control); }
+};
+template <>
 struct WidgetFor<forms::Frame> : QtKind<QGroupBox*, forms::Frame, RenderFrame> {};
 template <>
 struct WidgetFor<forms::CommandButton> : QtKind<QAbstractButton*, forms::CommandButton, RenderButton> {};

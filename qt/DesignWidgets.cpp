@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 #include "qt/FormWidgets.h"
+#include "qt/ProgramPictures.h"
 #include "qt/QtText.h"
 #include "qt/StyleIcons.h"
 
@@ -48,6 +51,7 @@ class WidgetMaker {
     return std::visit(Overloaded{[this](forms::Label* c) -> QWidget* { return MakeLabel(*c); },
                                  [this](forms::Frame* c) -> QWidget* { return Bound(new QGroupBox(parent_), *c); },
                                  [this](forms::Line* c) -> QWidget* { return Bound(MakeRule(parent_), *c); },
+                                 [this](forms::Image* c) -> QWidget* { return MakeImage(*c); },
                                  [this](forms::CommandButton* c) -> QWidget* { return MakeButton(*c); },
                                  [this](forms::CheckBox* c) -> QWidget* { return MakeCheckBox(*c); },
                                  [this](forms::TextBox* c) -> QWidget* { return MakeTextBox(*c); },
@@ -69,9 +73,24 @@ class WidgetMaker {
   QWidget* MakeLabel(forms::Label& label) {
     auto* widget = Bound(new QLabel(parent_), label);
     // A label given room for more than one line wraps; one given a line keeps its words whole.
-    widget->setWordWrap(item_->place.height > forms::kOneLine);
+    widget->setWordWrap(item_->grows || item_->place.height > forms::kOneLine);
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const forms::Font& font = item_->font;
+    if (*font.face != '\0') {
+      QFont title(QString::fromUtf8(font.face));
+      title.setPointSizeF(font.points);
+      title.setBold(font.bold);
+      widget->setFont(title);
+    }
     if (item_->heading) heading_ = widget;
+    return widget;
+  }
+
+  QWidget* MakeImage(forms::Image& image) {
+    auto* widget = Bound(new QLabel(parent_), image);
+    widget->setAlignment(Qt::AlignCenter);
+    const QSize size = units_.Pixels(item_->place).size();
+    widget->setPixmap(ProgramPixmap(item_->bitmap, size, widget->devicePixelRatioF()));
     return widget;
   }
 
@@ -86,6 +105,13 @@ class WidgetMaker {
       widget->setIconSize(QSize(16, 16));
       // Without a caption, the accessible name is also the tip that says what the button does.
       widget->setToolTip(QString::fromUtf8(item_->accessible_name));
+    }
+    if (*item_->bitmap != '\0') {
+      // The picture fills the button but for a margin; the label before the button names it.
+      widget->setIcon(ProgramIcon(item_->bitmap));
+      const QRect place = units_.Pixels(item_->place);
+      const int side = std::min(place.width(), place.height()) - units_.Across(150);
+      widget->setIconSize(QSize(side, side));
     }
     QObject::connect(widget, &QPushButton::clicked, widget,
                      [&dispatch = dispatch_, handler = item_->on.click] { Send(dispatch, handler, [] {}); });
@@ -203,6 +229,18 @@ void AddRule(QLabel* heading, const std::string& caption) {
   rule->setGeometry(start, place.top() + metrics.height() / 2 - 1, std::max(0, place.right() - start), 3);
 }
 
+// Where a design's widget went: into a frame's place (twips) or `origin` (pixels) into the parent.
+struct Placed {
+  QWidget* widget;
+  QPoint frame;  // twips
+  QPoint origin;
+  void Place(const DesignUnits& units, TwipsRect rect) const {
+    rect.left -= frame.x();
+    rect.top -= frame.y();
+    widget->setGeometry(units.Pixels(rect).translated(origin));
+  }
+};
+
 }  // namespace
 
 DesignUnits::DesignUnits(const QWidget* window) {
@@ -214,6 +252,7 @@ DesignUnits::DesignUnits(const QWidget* window) {
 
 int DesignUnits::Across(int twips) const { return (twips * char_width_ + 45) / 90; }
 int DesignUnits::Down(int twips) const { return (twips * char_height_ + 97) / 195; }
+int DesignUnits::TwipsDown(int pixels) const { return (pixels * 195 + char_height_ - 1) / char_height_; }
 
 QRect DesignUnits::Pixels(const TwipsRect& rect) const {
   return {Across(rect.left), Down(rect.top), Across(rect.width), Down(rect.height)};
@@ -231,28 +270,39 @@ void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& c
   // A control inside a frame's place is the frame's child, so that assistive technology reads it
   // as one of the frame's group.
   std::vector<std::pair<QWidget*, TwipsRect>> frames;
+  std::vector<Placed> placed;
   QLabel* last_label = nullptr;
   for (std::size_t i = 0; i < design.size(); ++i) {
     const forms::ControlDesign& item = design[i];
+    Placed where{nullptr, {}, origin};
     QWidget* holder = parent;
-    TwipsRect place = item.place;
-    QPoint at = origin;
     for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) {
       if (!Contains(frame->second, item.place)) continue;
       holder = frame->first;
-      place.left -= frame->second.left;
-      place.top -= frame->second.top;
-      at = {};
+      where.frame = {frame->second.left, frame->second.top};
+      where.origin = {};
       break;
     }
     maker.heading_ = nullptr;
-    QWidget* widget = maker.Make(item, holder);
-    widget->setGeometry(units.Pixels(place).translated(at));
-    if (std::holds_alternative<forms::Frame*>(item.control)) frames.emplace_back(widget, item.place);
+    where.widget = maker.Make(item, holder);
+    where.Place(units, item.place);
+    placed.push_back(where);
+    if (std::holds_alternative<forms::Frame*>(item.control)) frames.emplace_back(where.widget, item.place);
     if (maker.heading_ != nullptr) AddRule(maker.heading_, std::get<forms::Label*>(item.control)->caption);
-    if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(widget);
-    last_label = qobject_cast<QLabel*>(widget);
+    if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(where.widget);
+    last_label = qobject_cast<QLabel*>(where.widget);
   }
+  if (std::none_of(design.begin(), design.end(), [](const forms::ControlDesign& item) { return item.grows; })) return;
+  // Texts change as the form runs: each drawing gives the growing labels the height their texts
+  // now need, and moves what lies below them.
+  controls.AfterDrawing([units, placed, design] {
+    const auto needed = [&](std::size_t i, int width) {
+      const int pixels = placed[i].widget->heightForWidth(units.Across(width));
+      return pixels < 0 ? 0 : units.TwipsDown(pixels);
+    };
+    const std::vector<TwipsRect> places = forms::Reflowed(design, needed);
+    for (std::size_t i = 0; i < placed.size(); ++i) placed[i].Place(units, places[i]);
+  });
 }
 
 }  // namespace kgh::qt

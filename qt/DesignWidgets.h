@@ -22,6 +22,8 @@ class DesignUnits {
   QRect Pixels(const TwipsRect& rect) const;
   int Across(int twips) const;
   int Down(int twips) const;
+  // The fewest twips down that are at least `pixels` high.
+  int TwipsDown(int pixels) const;
 
  private:
   int char_width_;   // the font's average character, as the system measures it for dialogs
@@ -29,7 +31,7 @@ class DesignUnits {
 };
 
 // Makes the widgets of `design` on `parent`, each placed `origin` (pixels) further right and
-// down than its design says.
+// down than its design says. Labels that grow are placed again after every drawing.
 void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& controls, forms::Dispatcher& dispatch,
                  QPoint origin = {});
 

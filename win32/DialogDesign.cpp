@@ -6,6 +6,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
+
+#include "win32/ProgramPictures.h"
 
 namespace kgh::native {
 namespace {
@@ -21,16 +24,76 @@ std::function<void()> Then(Change change, std::function<void()> handler) {
   };
 }
 
+// A font size in points as a height in pixels at the screen's resolution.
+int PointsToPixels(double points) {
+  const HDC screen = GetDC(nullptr);
+  const int dots = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return static_cast<int>(points * dots / 72.0 + 0.5);
+}
+
 }  // namespace
 
-void DialogWindow::BuildDesign(const forms::Design& design) {
-  for (const forms::ControlDesign& item : design) {
-    const HWND window = AddControlOf(item);
+void DialogWindow::BuildDesign(const forms::Design& design, HMODULE pictures) {
+  std::vector<HWND> windows;
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    const forms::ControlDesign& item = design[i];
+    const HWND window = AddControlOf(item, pictures);
+    windows.push_back(window);
     if (item.heading) AddRuleAfter(window, std::get<forms::Label*>(item.control)->caption);
+    // A button that shows a picture has the text of the label before it, hidden by the picture,
+    // so that assistive technology names it; the label's access key reaches it as the next
+    // control in tab order.
+    if (i > 0 && forms::NamesNext(design[i - 1], item) && std::holds_alternative<forms::CommandButton*>(item.control))
+      controls_.AfterDrawing([window, label = std::get<forms::Label*>(design[i - 1].control)] {
+        SetWindowTextA(window, label->caption.c_str());
+      });
+  }
+  if (std::any_of(design.begin(), design.end(), [](const forms::ControlDesign& item) { return item.grows; }))
+    controls_.AfterDrawing([this, design, windows] { Reflow(design, windows); });
+}
+
+// Texts change as the form runs: each drawing gives the growing labels the height their texts
+// now need, and moves what lies below them.
+void DialogWindow::Reflow(const forms::Design& design, const std::vector<HWND>& windows) const {
+  // Twips down to pixels and back, at the dialog's units.
+  constexpr int kSpan = 14400;
+  const LONG span_pixels = std::max(LONG{1}, InPixels(Twips(0, 0, 0, kSpan)).bottom);
+  const auto needed = [&](std::size_t i, int width) {
+    const HWND label = windows[i];
+    const std::string text = WindowText(label);
+    RECT area{0, 0, InPixels(Twips(0, 0, width, 0)).right, 0};
+    const HDC canvas = GetDC(label);
+    const HGDIOBJ previous = SelectObject(canvas, reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    DrawTextA(canvas, text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(canvas, previous);
+    ReleaseDC(label, canvas);
+    return static_cast<int>((area.bottom * kSpan + span_pixels - 1) / span_pixels);
+  };
+  const std::vector<TwipsRect> places = forms::Reflowed(design, needed);
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    const RECT pixels = InPixels(Twips(places[i]));
+    SetWindowPos(windows[i], nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
-HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
+void DialogWindow::ShowPicture(HWND control, UINT message, HMODULE pictures, const char* name, int margin) {
+  RECT area{};
+  GetClientRect(control, &area);
+  const HBITMAP bitmap = LoadProgramPicture(pictures, name, area.right - margin, area.bottom - margin);
+  if (bitmap == nullptr) return;
+  bitmaps_.push_back(bitmap);
+  SendMessageA(control, message, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+}
+
+void DialogWindow::SetFont(HWND label, const forms::Font& font) {
+  fonts_.push_back(CreateFontA(-PointsToPixels(font.points), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
+                               DEFAULT_CHARSET, 0, 0, 0, 0, font.face));
+  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back()), FALSE);
+}
+
+HWND DialogWindow::AddControlOf(const forms::ControlDesign& item, HMODULE pictures) {
   const RECT units = Twips(item.place);
   const forms::Events& on = item.on;
   return std::visit(
@@ -38,8 +101,9 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
           [&](forms::Label* label) {
             // A label given one line keeps its words on it: the system's font may be wider than
             // the one the form was designed with.
-            const DWORD wrap = item.place.height > forms::kOneLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
+            const DWORD wrap = item.grows || item.place.height > forms::kOneLine ? SS_LEFT : SS_LEFTNOWORDWRAP;
             const StaticText text{Add("STATIC", label->caption, wrap, units)};
+            if (*item.font.face != '\0') SetFont(text.window, item.font);
             controls_.BindOne(*label, text);
             return text.window;
           },
@@ -48,15 +112,28 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item) {
             controls_.BindOne(*line, rule);
             return rule.window;
           },
+          [&](forms::Image* image) {
+            const AnyWindow picture{Add("STATIC", "", SS_BITMAP | SS_CENTERIMAGE, units)};
+            ShowPicture(picture.window, STM_SETIMAGE, pictures, item.bitmap, 0);
+            controls_.BindOne(*image, picture);
+            return picture.window;
+          },
           [&](forms::Frame* frame) {
             const GroupBox box = AddFrame(units);
             controls_.BindOne(*frame, box);
             return box.window;
           },
           [&](forms::CommandButton* button) {
-            const PushButton pushed = item.picture == forms::Picture::None
-                                          ? AddButton(units, item.is_default)
-                                          : AddPictureButton(item.accessible_name, item.picture, units);
+            PushButton pushed{};
+            if (*item.bitmap != '\0') {
+              // A margin around the picture keeps the button's edge and focus mark in sight.
+              pushed = {Add("BUTTON", "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, units)};
+              ShowPicture(pushed.window, BM_SETIMAGE, pictures, item.bitmap, 8);
+            } else if (item.picture != forms::Picture::None) {
+              pushed = AddPictureButton(item.accessible_name, item.picture, units);
+            } else {
+              pushed = AddButton(units, item.is_default);
+            }
             controls_.BindOne(*button, pushed);
             On(pushed.window, BN_CLICKED, Then([] {}, on.click));
             return pushed.window;

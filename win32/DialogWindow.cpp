@@ -89,6 +89,8 @@ DialogWindow::DialogWindow(const std::string& caption, int width_units, int heig
 DialogWindow::~DialogWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
   for (const HICON picture : pictures_) DestroyIcon(picture);
+  for (const HBITMAP bitmap : bitmaps_) DeleteObject(bitmap);
+  for (const HFONT font : fonts_) DeleteObject(font);
 }
 
 void DialogWindow::EndModal() {

@@ -63,8 +63,9 @@ class DialogWindow {
   HWND AddPageAt(RECT pixels);
   void PlaceInto(HWND container) { container_ = container; }
 
-  // Makes, places (in the current container) and wires the windows of a form's design.
-  void BuildDesign(const forms::Design& design);
+  // Makes, places (in the current container) and wires the windows of a form's design. The
+  // pictures it names come from the resources of `pictures`.
+  void BuildDesign(const forms::Design& design, HMODULE pictures = nullptr);
 
   // A rectangle given in twips, as forms are designed, in dialog units.
   static RECT Twips(int left, int top, int width, int height);
@@ -105,7 +106,10 @@ class DialogWindow {
   RECT InPixels(RECT units) const;
   HWND CreateControl(const char* window_class, const std::string& text, DWORD style, RECT pixels, HWND parent,
                      DWORD extended);
-  HWND AddControlOf(const forms::ControlDesign& item);
+  HWND AddControlOf(const forms::ControlDesign& item, HMODULE pictures);
+  void ShowPicture(HWND control, UINT message, HMODULE pictures, const char* name, int margin);
+  void SetFont(HWND label, const forms::Font& font);
+  void Reflow(const forms::Design& design, const std::vector<HWND>& windows) const;
   void AddRuleAfter(HWND heading, const std::string& caption);
 
   const std::string& caption_;
@@ -122,6 +126,8 @@ class DialogWindow {
   std::map<std::pair<int, WORD>, std::function<void()>> commands_;
   std::map<std::pair<HWND, UINT>, std::function<void(const NMHDR&)>> notifications_;
   std::vector<HICON> pictures_;  // of the picture buttons, destroyed with the window
+  std::vector<HBITMAP> bitmaps_;  // of images and the buttons that show them, likewise
+  std::vector<HFONT> fonts_;      // of titles, likewise
 };
 
 }  // namespace kgh::native

@@ -66,18 +66,19 @@ template <>
 struct WidgetFor<forms::ComboBox> : NativeKind<ComboBox, forms::ComboBox> {};
 template <>
 struct WidgetFor<forms::ListBox> : NativeKind<ListBox, forms::ListBox> {};
-template <>
-struct WidgetFor<forms::Control> {
+// Controls drawn as any window is: shown or hidden, enabled or not.
+template <typename Plain>
+struct PlainWindow {
   using type = AnyWindow;
   static HWND Handle(AnyWindow widget) { return widget.window; }
-  static void Draw(AnyWindow widget, const forms::Control& control) { DrawControl(widget.window, control); }
+  static void Draw(AnyWindow widget, const Plain& control) { DrawControl(widget.window, control); }
 };
 template <>
-struct WidgetFor<forms::Line> {
-  using type = AnyWindow;
-  static HWND Handle(AnyWindow widget) { return widget.window; }
-  static void Draw(AnyWindow widget, const forms::Line& control) { DrawControl(widget.window, control); }
-};
+struct WidgetFor<forms::Control> : PlainWindow<forms::Control> {};
+template <>
+struct WidgetFor<forms::Line> : PlainWindow<forms::Line> {};
+template <>
+struct WidgetFor<forms::Image> : PlainWindow<forms::Image> {};
 // Its rows are drawn by the page that owns the list, which knows their type.
 template <>
 struct WidgetFor<forms::ListViewBase> {

@@ -1,96 +1,32 @@
 #include "win32/WizardWindow.h"
 
-#include <map>
-
-#include "win32/WizardPictures.h"
 #include "wizard/WizardDesign.h"
 
 namespace kgh::native {
-namespace {
-
-namespace layout = wizard_layout;
-
-// The page that shows lblStep(index) and imgStep(index).
-constexpr std::array<int, frmWizard::kStepCount> kStepIndex = {0, 1, 2, 5};
-
-// A font size in points as a height in pixels at the screen's resolution.
-int PointsToPixels(double points) {
-  const HDC screen = GetDC(nullptr);
-  const int dots = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return static_cast<int>(points * dots / 72.0 + 0.5);
-}
-
-}  // namespace
 
 WizardWindow::WizardWindow(frmWizard& form, HMODULE pictures)
-    : DialogWindow(form.Caption, 318, 207), form_(form), pictures_(pictures) {
+    : DialogWindow(form.Caption, wizard_layout::kClient), form_(form), pictures_(pictures) {
   form_.on_closed = [this] { EndModal(); };
 }
 
-WizardWindow::~WizardWindow() {
-  form_.on_closed = nullptr;
-  if (heading_font_ != nullptr) DeleteObject(heading_font_);
-  for (const HBITMAP bitmap : bitmaps_) DeleteObject(bitmap);
-}
-
-void WizardWindow::ShowPicture(HWND window, UINT message, WizardPicture picture) {
-  RECT area{};
-  GetClientRect(window, &area);
-  // A button keeps a margin around its picture.
-  const int margin = message == BM_SETIMAGE ? 8 : 0;
-  const HBITMAP bitmap = LoadWizardPicture(pictures_, picture, area.right - margin, area.bottom - margin);
-  if (bitmap == nullptr) return;
-  bitmaps_.push_back(bitmap);
-  SendMessageA(window, message, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-}
+WizardWindow::~WizardWindow() { form_.on_closed = nullptr; }
 
 void WizardWindow::Build() {
-  SetClientSizeTwips(layout::kClientWidth, layout::kClientHeight);
-  const auto at = [this](const TwipsRect& r) { return Twips(r.left, r.top, r.width, r.height); };
-  std::map<int, StaticText> texts;
-  std::map<int, AnyWindow> pictures;
+  // The pages lie in one place, one shown at a time; each holds its design.
   for (std::size_t step = 0; step < pages_.size(); ++step) {
-    pages_[step] = AddPage(at(layout::kPages));
+    pages_[step] = AddPage(Twips(wizard_layout::kPages));
     controls_.Bind(form_.fraStep[step], pages_[step]);
     PlaceInto(pages_[step]);
-    const int index = kStepIndex[step];
-    pictures[index] = {Add("STATIC", "", SS_BITMAP | SS_CENTERIMAGE, at(layout::kPicture))};
-    ShowPicture(pictures[index].window, STM_SETIMAGE, StepPicture(index));
-    const TwipsRect text = step == 0 ? layout::kIntroText : step == 3 ? layout::kFinishedText : layout::kStepText;
-    texts[index] = AddLabel("", at(text));
+    BuildDesign(form_.PageDesign(static_cast<int16_t>(step)), pictures_);
   }
-  PlaceInto(pages_[0]);
-  const StaticText heading = AddLabel("", at(layout::kHeading));
-  heading_font_ = CreateFontA(-PointsToPixels(15.75), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
-  SendMessageA(heading.window, WM_SETFONT, reinterpret_cast<WPARAM>(heading_font_), FALSE);
-  PlaceInto(pages_[1]);
-  // A choice button's label comes first, so that its access key reaches the button.
-  const StaticText iis_label = AddLabel("", at(layout::kIISLabel));
-  const PushButton iis = {Add("BUTTON", "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, at(layout::kIISButton))};
-  ShowPicture(iis.window, BM_SETIMAGE, WizardPicture::Server);
-  const StaticText empty_label = AddLabel("", at(layout::kEmptyLabel));
-  const PushButton empty = {Add("BUTTON", "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, at(layout::kEmptyButton))};
-  ShowPicture(empty.window, BM_SETIMAGE, WizardPicture::BlankPage);
-  PlaceInto(pages_[3]);
-  const CheckButton save_settings = AddCheckBox(at(layout::kSaveSettings));
+  const HWND nav = AddPage(Twips(wizard_layout::kNavRow));
+  controls_.BindOne(form_.picNav, AnyWindow{nav});
+  PlaceInto(nav);
+  BuildDesign(form_.NavigationDesign());
   PlaceInto(nullptr);
-  const AnyWindow nav = {Add("STATIC", "", SS_ETCHEDHORZ, at({0, layout::kPageHeight, layout::kClientWidth, 30}))};
-  std::array<PushButton, 5> buttons{};
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    buttons[i] = AddButton(at({layout::kNavLefts[i], layout::kPageHeight + layout::kNavTop, layout::kNavWidth,
-                               layout::kNavHeight}));
-  controls_.BindAll(form_.Controls(), heading, texts, pictures, iis, iis_label, empty, empty_label, save_settings, nav,
-                    buttons);
-  for (std::size_t i = 0; i < buttons.size(); ++i)
-    On(buttons[i].window, BN_CLICKED, [this, i] { form_.cmdNav_Click(static_cast<int>(i)); });
-  On(iis.window, BN_CLICKED, [this] { form_.cmdIIS_Click(); });
-  On(empty.window, BN_CLICKED, [this] { form_.cmdEmptyApp_Click(); });
-  On(save_settings.window, BN_CLICKED, [this, save_settings] {
-    form_.chkSaveSettings.value = SendMessageA(save_settings.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-  });
   // The page's usual way on, once the dialog manager has given the first control the focus.
-  PostMessageA(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(buttons[frmWizard::kNextButton].window), TRUE);
+  PostMessageA(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(controls_.Find(form_.cmdNav[frmWizard::kNextButton])),
+               TRUE);
 }
 
 void WizardWindow::Render() {
@@ -104,9 +40,6 @@ void WizardWindow::Render() {
     const LONG_PTR wanted = shown ? extended | WS_EX_CONTROLPARENT : extended & ~LONG_PTR{WS_EX_CONTROLPARENT};
     if (wanted != extended) SetWindowLongPtrA(pages_[step], GWL_EXSTYLE, wanted);
   }
-  // The choice buttons show no caption; their labels' texts name them.
-  SetWindowTextA(controls_.Find(form_.cmdIIS), form_.lblExpl.caption.c_str());
-  SetWindowTextA(controls_.Find(form_.cmdEmptyApp), form_.Label1.caption.c_str());
 }
 
 void WizardWindow::OnCancel() {

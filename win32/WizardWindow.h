@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "win32/DialogWindow.h"
-#include "wizard/WizardDesign.h"
 #include "wizard/WizardHost.h"
 #include "wizard/frmWizard.h"
 
@@ -25,13 +24,9 @@ class WizardWindow final : public DialogWindow {
   void OnCancel() override;
   bool OnKeyDown(const MSG& message) override;
 
-  void ShowPicture(HWND window, UINT message, WizardPicture picture);
-
   frmWizard& form_;
   HMODULE pictures_;
-  std::vector<HBITMAP> bitmaps_;
   std::array<HWND, frmWizard::kStepCount> pages_{};
-  HFONT heading_font_ = nullptr;
 };
 
 // What the wizard asks of the window system: the hourglass, the pop-up menu of web

@@ -13,8 +13,8 @@ forms::Label MakeLabel(std::string name, std::string caption, std::string tag) {
   return label;
 }
 
-forms::Control MakePicture(std::string name) {
-  forms::Control picture;
+forms::Image MakePicture(std::string name) {
+  forms::Image picture;
   picture.name = std::move(name);
   return picture;
 }
@@ -59,6 +59,7 @@ void frmWizard::InitPages() {
 void frmWizard::InitNavigation() {
   static constexpr const char* kCaptions[] = {"Help", "Cancel", "< &Back", "&Next >", "&Finish"};
   picNav.name = "picNav";
+  Line1.name = "Line1";
   for (int i = 0; i < 5; ++i) {
     auto& button = cmdNav[static_cast<std::size_t>(i)];
     button.name = Indexed("cmdNav", i);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/Controls.h"
+#include "forms/Design.h"
 #include "platform/VirtualDirectorySource.h"
 #include "wizard/WizardServices.h"
 #include "wizard/modWizard.h"
@@ -68,29 +69,28 @@ class frmWizard {
   // ---- controls, in their design state ----
   std::string Caption = kTitlePrefix;
   std::string Tag;
-  int Width = 7155, Height = 5055;  // client area, twips
-
-  std::array<forms::Page, 4> fraStep;  // tags "1000", "2000", "2002", "3000"; 7155 x 4425
-  forms::Label Label2;                 // page 0 heading, Tahoma bold 15.75 pt
+  // Where each sits and how it looks is in the designs (WizardDesign.cpp).
+  std::array<forms::Page, 4> fraStep;   // tags "1000", "2000", "2002", "3000"
+  forms::Label Label2;                  // page 0's title
   std::map<int, forms::Label> lblStep;  // indexes 0, 1, 2 and 5 (the last on page 3)
-  std::map<int, forms::Control> imgStep;  // pictures, same indexes as lblStep
-  forms::CommandButton cmdIIS;         // picture only; left 2280, top 1440, 1095 x 855
-  forms::Label lblExpl;                // left 3480, top 1440, 3075 x 675
-  forms::CommandButton cmdEmptyApp;    // picture only; left 2280, top 2520
-  forms::Label Label1;                 // left 3480, top 2520
-  forms::CheckBox chkSaveSettings;     // page 3; its value is not used
+  std::map<int, forms::Image> imgStep;  // pictures, same indexes as lblStep
+  forms::CommandButton cmdIIS;          // picture only, named by lblExpl beside it
+  forms::Label lblExpl;
+  forms::CommandButton cmdEmptyApp;  // picture only, named by Label1 beside it
+  forms::Label Label1;
+  forms::CheckBox chkSaveSettings;  // page 3; its value is not used
 
   forms::Control picNav;                      // the navigation row along the bottom
+  forms::Line Line1;                          // its etched separator along the top
   std::array<forms::CommandButton, 5> cmdNav;  // Help, Cancel, Back, Next, Finish
-  static constexpr std::array<int, 5> kNavLeft = {108, 2250, 3435, 4545, 5910};
 
   forms::MenuItem mnuVirtDir;                   // invisible top-level menu, used as pop-up
   std::vector<forms::MenuItem> mnuVirtDirSel1;  // item 0 "Dir1" from design; 1..N on demand
 
-  // What a front-end draws besides the pages and the pop-up menu, page by page.
-  auto Controls() {
-    return std::tie(Label2, lblStep, imgStep, cmdIIS, lblExpl, cmdEmptyApp, Label1, chkSaveSettings, picNav, cmdNav);
-  }
+  // The designs a front-end draws: each page's controls within the page (fraStep(step)), and the
+  // navigation row's within picNav. The pages and picNav themselves are the window's own.
+  forms::Design PageDesign(int16_t step);
+  forms::Design NavigationDesign();
 
   // Index 0 exists and is never used; the entries found occupy 1..N.
   std::vector<VirtualDirEntry> VirtualDirs;

@@ -1,15 +1,12 @@
 #include "qt/wizard/WizardView.h"
 
-#include <QCheckBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
 #include <QStackedWidget>
 
+#include "qt/DesignWidgets.h"
 #include "qt/FormWidgets.h"
 #include "qt/QtText.h"
-#include "qt/Twips.h"
-#include "qt/wizard/WizardLayout.h"
+#include "wizard/WizardDesign.h"
 
 namespace kgh::qt {
 
@@ -26,31 +23,32 @@ int FunctionKeyCode(int qt_key) {
 WizardView::WizardView(frmWizard& form, QWidget* parent)
     : QDialog(parent), form_(form), dispatch_([this] { Render(); }) {
   setObjectName(QStringLiteral("frmWizard"));
-  widgets_ = BuildWizardWidgets(this, form_);
-  controls_.BindAll(form_.Controls(), widgets_.heading, widgets_.step_text, widgets_.picture, widgets_.iis,
-                    widgets_.iis_label, widgets_.empty, widgets_.empty_label, widgets_.save_settings, widgets_.nav,
-                    widgets_.nav_button);
-  setFixedSize(TwipsToPixels(wizard_layout::kClientWidth, this), TwipsToPixels(wizard_layout::kClientHeight, this));
-  Connect();
+  const DesignUnits units(this);
+  setFixedSize(units.Pixels(wizard_layout::kClient).size());
+  // The pages lie in one place, one shown at a time; each holds its design.
+  pages_ = new QStackedWidget(this);
+  pages_->setObjectName(QStringLiteral("fraStep"));
+  PlaceFrom(pages_, wizard_layout::kPages, {});
+  for (std::size_t step = 0; step < page_.size(); ++step) {
+    page_[step] = new QWidget(pages_);
+    page_[step]->setObjectName(ToQ(form_.fraStep[step].name));
+    pages_->addWidget(page_[step]);
+    controls_.Bind(form_.fraStep[step], page_[step]);
+    BuildDesign(page_[step], form_.PageDesign(static_cast<int16_t>(step)), controls_, dispatch_);
+  }
+  auto* nav = new QWidget(this);
+  PlaceFrom(nav, wizard_layout::kNavRow, {});
+  nav->setObjectName(ToQ(form_.picNav.name));
+  controls_.BindOne(form_.picNav, nav);
+  BuildDesign(nav, form_.NavigationDesign(), controls_, dispatch_);
   SeeKeysFirst(this);
   form_.on_closed = [this] { done(form_.hidden ? QDialog::Accepted : QDialog::Rejected); };
   dispatch_.Render();
   // The page's usual way on; Help shows nothing here.
-  widgets_.nav_button[frmWizard::kNextButton]->setFocus();
+  controls_.Find(form_.cmdNav[frmWizard::kNextButton])->setFocus();
 }
 
 WizardView::~WizardView() { form_.on_closed = nullptr; }
-
-void WizardView::Connect() {
-  for (std::size_t i = 0; i < widgets_.nav_button.size(); ++i) {
-    connect(widgets_.nav_button[i], &QPushButton::clicked, this,
-            [this, index = static_cast<int>(i)] { dispatch_([this, index] { form_.cmdNav_Click(index); }); });
-  }
-  connect(widgets_.iis, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdIIS_Click(); }); });
-  connect(widgets_.empty, &QPushButton::clicked, this, [this] { dispatch_([this] { form_.cmdEmptyApp_Click(); }); });
-  connect(widgets_.save_settings, &QCheckBox::toggled, this,
-          [this](bool checked) { dispatch_([this, checked] { form_.chkSaveSettings.value = checked ? 1 : 0; }); });
-}
 
 bool WizardView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
@@ -71,14 +69,13 @@ void WizardView::reject() {
 
 void WizardView::Render() {
   setWindowTitle(ToQ(form_.Caption));
-  for (std::size_t step = 0; step < widgets_.page.size(); ++step) {
+  for (std::size_t step = 0; step < page_.size(); ++step) {
     const forms::Page& page = form_.fraStep[step];
     // Pages that are not shown are parked outside the window.
-    if (page.left == 0 && page.visible) widgets_.pages->setCurrentIndex(static_cast<int>(step));
-    widgets_.page[step]->setEnabled(page.enabled);
+    if (page.left == 0 && page.visible) pages_->setCurrentIndex(static_cast<int>(step));
+    page_[step]->setEnabled(page.enabled);
   }
   controls_.RenderAll();
-  LayOutTexts(widgets_);
 }
 
 }  // namespace kgh::qt

@@ -5,10 +5,13 @@
 // unloads (Cancel) or hides itself (a configuration is being built), which ends its exec().
 #include <QDialog>
 
+#include <array>
+
 #include "forms/Dispatcher.h"
 #include "qt/ControlWidgets.h"
-#include "qt/wizard/WizardWidgets.h"
 #include "wizard/frmWizard.h"
+
+class QStackedWidget;
 
 namespace kgh::qt {
 
@@ -25,13 +28,13 @@ class WizardView final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Connect();
   void Render();
 
   frmWizard& form_;
   forms::Dispatcher dispatch_;
-  WizardWidgets widgets_;
   ControlWidgets controls_;
+  QStackedWidget* pages_ = nullptr;  // fraStep
+  std::array<QWidget*, frmWizard::kStepCount> page_{};
 };
 
 }  // namespace kgh::qt

@@ -11,6 +11,8 @@
 #include "options/dlgButton.h"
 #include "options/dlgDomain.h"
 #include "options/frmOrvexOptions.h"
+#include "wizard/WizardDesign.h"
+#include "wizard/frmWizard.h"
 
 namespace kgh::test {
 namespace {
@@ -44,6 +46,7 @@ TEST(Designs, EveryControlLiesInItsPlaceBesideTheOthersOrFramedAndOnce) {
   frmOrvexOptions options;
   dlgButton button;
   dlgDomain domain;
+  frmWizard wizard;
   using namespace options_layout;
   forms::Design frame = options.FrameDesign();
   ExpectLaidOut("options dialog", frame, {0, 0, kClientWidth, kClientHeight});
@@ -59,6 +62,14 @@ TEST(Designs, EveryControlLiesInItsPlaceBesideTheOthersOrFramedAndOnce) {
   designs.push_back(domain.DialogDesign());
   ExpectLaidOut("domain dialog", designs.back(), {0, 0, dlgDomain::kDesignWidth, dlgDomain::kDesignHeight});
 
+  for (int16_t step = 0; step < frmWizard::kStepCount; ++step) {
+    designs.push_back(wizard.PageDesign(step));
+    ExpectLaidOut(wizard.fraStep[static_cast<std::size_t>(step)].name, designs.back(), wizard_layout::kPages);
+  }
+  designs.push_back(wizard.NavigationDesign());
+  ExpectLaidOut("wizard's navigation row", designs.back(),
+                {0, 0, wizard_layout::kNavRow.width, wizard_layout::kNavRow.height});
+
   std::set<const forms::Control*> made;
   for (const forms::Design& design : designs)
     for (const forms::ControlDesign& item : design) {
@@ -66,6 +77,44 @@ TEST(Designs, EveryControlLiesInItsPlaceBesideTheOthersOrFramedAndOnce) {
       EXPECT_TRUE(made.insert(control).second) << NameOf(item) << " is made twice";
     }
   for (const forms::CheckBox& box : options.cbSwitch) EXPECT_EQ(made.count(&box), 1u) << box.name << " is not made";
+  for (const auto& [index, label] : wizard.lblStep) EXPECT_EQ(made.count(&label), 1u) << label.name << " is not made";
+  for (const auto& [index, image] : wizard.imgStep) EXPECT_EQ(made.count(&image), 1u) << image.name << " is not made";
+  for (const forms::CommandButton& nav : wizard.cmdNav) EXPECT_EQ(made.count(&nav), 1u) << nav.name << " is not made";
+}
+
+// A text that needs more lines than its place holds pushes down what was designed below it, and
+// only that: what stands beside it, or above it, or below a label that does not grow keeps its place.
+TEST(Designs, AGrowingTextPushesDownOnlyWhatLiesBelowIt) {
+  forms::Label title, text, plain;
+  forms::CheckBox below, beside, under_plain;
+  const forms::Design design = {
+      forms::Growing(title, {0, 0, 3000, 600}),
+      forms::Growing(text, {0, 900, 3000, 600}),
+      forms::Shown(&below, {1000, 1800, 2000, 300}),
+      forms::Shown(&beside, {3300, 900, 1000, 300}),
+      forms::Shown(&plain, {5000, 0, 1000, 600}),
+      forms::Shown(&under_plain, {5000, 900, 1000, 300}),
+  };
+  const auto fits = [](std::size_t, int) { return 0; };
+  const std::vector<TwipsRect> same = forms::Reflowed(design, fits);
+  for (std::size_t i = 0; i < design.size(); ++i) EXPECT_EQ(same[i].top, design[i].place.top) << i;
+  EXPECT_EQ(same[0].height, 600) << "a text that fits keeps its designed height";
+
+  // The title needs 1500 twips, the text 2000.
+  const auto tall = [](std::size_t i, int width) {
+    EXPECT_EQ(width, 3000);
+    return i == 0 ? 1500 : 2000;
+  };
+  const std::vector<TwipsRect> grown = forms::Reflowed(design, tall);
+  EXPECT_EQ(grown[0].top, 0);
+  EXPECT_EQ(grown[0].height, 1500);
+  EXPECT_EQ(grown[1].top, 1500 + forms::kTextGap);
+  EXPECT_EQ(grown[1].height, 2000);
+  EXPECT_EQ(grown[2].top, grown[1].bottom() + forms::kTextGap) << "pushed by the text, itself pushed";
+  EXPECT_EQ(grown[3].top, 900) << "beside the text, not below it";
+  EXPECT_EQ(grown[5].top, 900) << "below a label that does not grow";
+  EXPECT_EQ(grown[2].left, 1000);
+  EXPECT_EQ(grown[2].height, 300);
 }
 
 }  // namespace

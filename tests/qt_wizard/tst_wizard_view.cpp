@@ -87,6 +87,25 @@ TEST(WizardView, ClicksWalkThePagesWithTheirTitlesWholeTextsAndButtonsThenF1AndC
   EXPECT_EQ(rig.wizard->NewConfigFile(), "");
 }
 
+// Texts come from the string table and may need more lines than designed: a title that does pushes
+// the text below it down, and both are shown whole on the page.
+TEST(WizardView, ALongTitlePushesTheTextBelowItDown) {
+  ViewRig rig;
+  frmWizard& form = rig.Load(&rig.qt_host);
+  form.Label2.caption = "Create a new configuration for the Pallix browser of this kiosk, from a web application "
+                        "of this computer or from nothing at all";
+  qt::WizardView view(form);
+  view.show();
+  auto* title = Child<QLabel>(&view, "Label2");
+  auto* text = Child<QLabel>(&view, "lblStep(0)");
+  const int title_needs = title->heightForWidth(title->width());
+  ASSERT_GT(title_needs, 3 * title->fontMetrics().lineSpacing()) << "a title of more than three lines";
+  EXPECT_GE(title->height(), title_needs);
+  EXPECT_GT(text->y(), title->y() + title_needs);
+  EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+  EXPECT_TRUE(Child(&view, "fraStep(0)")->rect().contains(text->geometry()));
+}
+
 TEST(WizardView, ThePopupOffersTheWebApplicationsAndTheChosenOneIsBuilt) {
   ViewRig rig;
   rig.platform.web_apps = {{"/shop", "/srv/shop"}, {"/intranet", "/srv/intranet/"}};

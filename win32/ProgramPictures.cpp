@@ -1,4 +1,4 @@
-#include "win32/WizardPictures.h"
+#include "win32/ProgramPictures.h"
 
 #include <shlwapi.h>
 #include <wincodec.h>
@@ -21,14 +21,14 @@ struct Released {
   Interface* operator->() const { return pointer; }
 };
 
-std::string ResourceName(WizardPicture picture) {
-  std::string name = PictureName(picture);
+std::string ResourceName(const char* picture) {
+  std::string name = picture;
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return name;
 }
 
 // The decoded picture as premultiplied BGRA pixels, scaled to `width` x `height`.
-bool Decode(HMODULE module, WizardPicture picture, UINT width, UINT height, std::vector<BYTE>& pixels) {
+bool Decode(HMODULE module, const char* picture, UINT width, UINT height, std::vector<BYTE>& pixels) {
   const HRSRC found = FindResourceA(module, ResourceName(picture).c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
   if (found == nullptr) return false;
   const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
@@ -54,7 +54,7 @@ bool Decode(HMODULE module, WizardPicture picture, UINT width, UINT height, std:
 
 }  // namespace
 
-HBITMAP LoadWizardPicture(HMODULE module, WizardPicture picture, int width, int height) {
+HBITMAP LoadProgramPicture(HMODULE module, const char* picture, int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;
   // Keeps the proportions: the source's size first, then the largest fit.
   UINT source_width = 0, source_height = 0;
