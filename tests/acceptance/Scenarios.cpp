@@ -410,6 +410,10 @@ SCENARIO(Wizard, TheTitleFollowsTheStepsAndTheWizardStepsAsideForTheOptions) {
   const std::string step1 = d.ActiveWindow();
   EXPECT_TRUE(IsWizard(step1)) << step1;
   EXPECT_TRUE(d.Control("< Back").enabled);
+  // Each step shows its own controls only.
+  EXPECT_TRUE(d.Control("Create empty configuration").visible);
+  EXPECT_TRUE(d.Control("Create configuration based on existing IIS web application").visible);
+  EXPECT_FALSE(d.Control("Save current settings as default").visible);
   d.Picture("wizard-2-step1");
   d.Press("Alt+B");
   EXPECT_TRUE(Eventually([&] { return d.ActiveWindow() == introduction; })) << d.ActiveWindow();
@@ -422,6 +426,8 @@ SCENARIO(Wizard, TheTitleFollowsTheStepsAndTheWizardStepsAsideForTheOptions) {
   d.Press("Alt+N");
   ASSERT_TRUE(Eventually([&] { return !d.Control("Next >").enabled; })) << "the last step";
   d.Picture("wizard-4-finished");
+  EXPECT_TRUE(d.Control("Save current settings as default").visible);
+  EXPECT_FALSE(d.Control("Create empty configuration").visible);
   d.Press("Alt+B");
   d.Press("Alt+B");
   ASSERT_TRUE(Eventually([&] { return d.ActiveWindow() == step1; }));
