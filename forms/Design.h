@@ -167,7 +167,6 @@ inline bool NamesNext(const ControlDesign& label, const ControlDesign& next) {
 template <typename Needed>
 std::vector<TwipsRect> Reflowed(const Design& design, Needed needed) {
   std::vector<TwipsRect> places;
-  places.reserve(design.size());
   for (std::size_t i = 0; i < design.size(); ++i) {
     TwipsRect place = design[i].place;
     for (std::size_t above = 0; above < i; ++above) {

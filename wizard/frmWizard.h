@@ -70,7 +70,7 @@ class frmWizard {
   std::string Caption = kTitlePrefix;
   std::string Tag;
   // Where each sits and how it looks is in the designs (WizardDesign.cpp).
-  std::array<forms::Page, 4> fraStep;   // tags "1000", "2000", "2002", "3000"
+  std::array<forms::Page, kStepCount> fraStep;  // tags "1000", "2000", "2002", "3000"
   forms::Label Label2;                  // page 0's title
   std::map<int, forms::Label> lblStep;  // indexes 0, 1, 2 and 5 (the last on page 3)
   std::map<int, forms::Image> imgStep;  // pictures, same indexes as lblStep

@@ -77,9 +77,14 @@ TEST(Designs, EveryControlLiesInItsPlaceBesideTheOthersOrFramedAndOnce) {
       EXPECT_TRUE(made.insert(control).second) << NameOf(item) << " is made twice";
     }
   for (const forms::CheckBox& box : options.cbSwitch) EXPECT_EQ(made.count(&box), 1u) << box.name << " is not made";
-  for (const auto& [index, label] : wizard.lblStep) EXPECT_EQ(made.count(&label), 1u) << label.name << " is not made";
-  for (const auto& [index, image] : wizard.imgStep) EXPECT_EQ(made.count(&image), 1u) << image.name << " is not made";
-  for (const forms::CommandButton& nav : wizard.cmdNav) EXPECT_EQ(made.count(&nav), 1u) << nav.name << " is not made";
+  std::vector<const forms::Control*> wizard_controls = {&wizard.Label2,      &wizard.cmdIIS, &wizard.lblExpl,
+                                                        &wizard.cmdEmptyApp, &wizard.Label1, &wizard.chkSaveSettings,
+                                                        &wizard.Line1};
+  for (const auto& [index, label] : wizard.lblStep) wizard_controls.push_back(&label);
+  for (const auto& [index, image] : wizard.imgStep) wizard_controls.push_back(&image);
+  for (const forms::CommandButton& nav : wizard.cmdNav) wizard_controls.push_back(&nav);
+  for (const forms::Control* control : wizard_controls)
+    EXPECT_EQ(made.count(control), 1u) << control->name << " is not made";
 }
 
 // A text that needs more lines than its place holds pushes down what was designed below it, and
@@ -115,6 +120,14 @@ TEST(Designs, AGrowingTextPushesDownOnlyWhatLiesBelowIt) {
   EXPECT_EQ(grown[5].top, 900) << "below a label that does not grow";
   EXPECT_EQ(grown[2].left, 1000);
   EXPECT_EQ(grown[2].height, 300);
+}
+
+// A heading's rule starts where its text ends, measured as the text is drawn: "&" marks the access
+// key and is not drawn, "&&" draws one "&".
+TEST(Designs, ACaptionIsMeasuredWithoutItsAccessKeyMark) {
+  EXPECT_EQ(forms::WithoutAccessKey("&Domains"), "Domains");
+  EXPECT_EQ(forms::WithoutAccessKey("Fish && &Chips"), "Fish & Chips");
+  EXPECT_EQ(forms::WithoutAccessKey("Pages&"), "Pages&");
 }
 
 }  // namespace
