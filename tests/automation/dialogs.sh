@@ -23,7 +23,7 @@ drive() {
   wine "$probe" "$mode" "$web" >"$work/answer" 2>/dev/null &
   local pid=$!
   local window
-  window="$(timeout 60 xdotool search --sync --name "$title" | awk 'NR == 1')" || fail "no window \"$title\""
+  window="$(timeout 60 xdotool search --sync --name "$title" | sed -n 1p)" || fail "no window \"$title\""
   sleep 1.5  # the browser selects its folder once its tree is filled
   xdotool windowfocus --sync "$window"
   for keys in "$@"; do

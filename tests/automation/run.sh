@@ -38,7 +38,7 @@ cmp "$fixtures/start-file.ini" "$work/site/Orvex.INI" || fail "CreateStartFile w
 # Waits for the window titled $1 and sends it the keys that follow.
 keys_to() {
   local window
-  window="$(timeout 60 xdotool search --sync --name "$1" | awk 'NR == 1')" || fail "no window \"$1\""
+  window="$(timeout 60 xdotool search --sync --name "$1" | sed -n 1p)" || fail "no window \"$1\""
   shift
   sleep 1
   xdotool windowfocus --sync "$window"

@@ -33,7 +33,7 @@ chmod +x fakebin/xdg-open
 # On the X display xvfb-run makes, whatever platform the caller's environment names.
 PATH=$PWD/fakebin:$PATH QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '
   orvex-setup edit Orvex.INI & dialog=$!
-  window=$(timeout 60 xdotool search --sync --onlyvisible --name "Pallix Browser Options" | awk 'NR == 1')
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name "Pallix Browser Options" | sed -n 1p)
   [ -n "$window" ] || { kill $dialog; exit 1; }
   xdotool windowfocus --sync "$window"
   xdotool key F1  # to the focused window, as typed: Qt ignores keys sent to a window by name
