@@ -50,7 +50,7 @@ struct ControlDesign {
   // of a caption; such a button is named by the label just before it.
   const char* bitmap = "";
   // What assistive technology calls a picture button, or a list besides its heading's name; a
-  // literal, as the design is kept while its windows live.
+  // literal, as the windows outlive the design they were made from.
   const char* accessible_name = "";
   // A label drawn as a heading: its text followed by an etched rule to its right edge.
   bool heading = false;
@@ -161,22 +161,32 @@ inline bool NamesNext(const ControlDesign& label, const ControlDesign& next) {
 }
 
 // Where a design's controls sit once its growing labels have the height their texts need
-// (`needed`, in twips, for each growing label at its width): a label grows downwards, and a control
-// designed wholly below a growing label and across from it moves down to keep kTextGap from it.
-// Controls without growing labels above them keep their places.
+// (`needed(i, width)`, in twips): a growing label grows downwards. Every control keeps, from each
+// control designed wholly above it and across from it, the smaller of its designed gap and
+// kTextGap, as that control is now placed; a control inside a frame moves as far as its frame.
+// A design whose texts fit keeps its places.
 template <typename Needed>
 std::vector<TwipsRect> Reflowed(const Design& design, Needed needed) {
-  std::vector<TwipsRect> places;
-  for (std::size_t i = 0; i < design.size(); ++i) {
-    TwipsRect place = design[i].place;
-    for (std::size_t above = 0; above < i; ++above) {
-      const TwipsRect& designed = design[above].place;
-      const bool across = designed.left < place.right() && place.left < designed.right();
-      if (design[above].grows && across && designed.bottom() <= design[i].place.top)
-        place.top = std::max(place.top, places[above].bottom() + kTextGap);
+  // Top to bottom, so that whatever pushes a control is placed before it.
+  std::vector<std::size_t> order(design.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return design[a].place.top < design[b].place.top; });
+  std::vector<TwipsRect> places(design.size());
+  for (std::size_t done = 0; done < order.size(); ++done) {
+    const std::size_t i = order[done];
+    const TwipsRect& mine = design[i].place;
+    TwipsRect place = mine;
+    for (std::size_t earlier = 0; earlier < done; ++earlier) {
+      const std::size_t other = order[earlier];
+      const TwipsRect& theirs = design[other].place;
+      if (theirs.bottom() <= mine.top && theirs.Across(mine))
+        place.top = std::max(place.top, places[other].bottom() + std::min(kTextGap, mine.top - theirs.bottom()));
+      else if (std::holds_alternative<Frame*>(design[other].control) && theirs.Contains(mine))
+        place.top = std::max(place.top, mine.top + places[other].top - theirs.top);
     }
     if (design[i].grows) place.height = std::max(place.height, needed(i, place.width));
-    places.push_back(place);
+    places[i] = place;
   }
   return places;
 }

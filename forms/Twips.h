@@ -10,6 +10,15 @@ struct TwipsRect {
 
   constexpr int bottom() const { return top + height; }
   constexpr int right() const { return left + width; }
+  constexpr bool Contains(const TwipsRect& inner) const {
+    return inner.left >= left && inner.top >= top && inner.right() <= right() && inner.bottom() <= bottom();
+  }
+  constexpr bool Overlaps(const TwipsRect& other) const {
+    return left < other.right() && other.left < right() && top < other.bottom() && other.top < bottom();
+  }
+  constexpr bool operator==(const TwipsRect&) const = default;
+  // Whether the two share some of their width, one above the other or not.
+  constexpr bool Across(const TwipsRect& other) const { return left < other.right() && other.left < right(); }
 };
 
 }  // namespace kgh

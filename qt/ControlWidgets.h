@@ -16,7 +16,7 @@
 namespace kgh::qt {
 
 // The widget kind that draws each kind of control, and how it is drawn. A control kind missing
-// here has no widget on this front-end: a form that lists one does not build.
+// here has no widget on this front-end: binding one does not build.
 template <typename Control>
 struct WidgetFor;
 template <typename Widget, typename Control, void (*Render)(Widget, const Control&)>
@@ -25,7 +25,7 @@ struct QtKind {
   static QWidget* Handle(Widget widget) { return widget; }
   static void Draw(Widget widget, const Control& control) { Render(widget, control); }
 };
-// A plain control (a picture, a panel) is any widget.
+// A plain control (a panel) is any widget.
 template <>
 struct WidgetFor<forms::Control> : QtKind<QWidget*, forms::Control, RenderControl> {};
 template <>

@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "qt/FormWidgets.h"
 #include "qt/ProgramPictures.h"
@@ -32,11 +34,6 @@ void Send(forms::Dispatcher& dispatch, const std::function<void()>& handler, Cha
 }
 
 using forms::Overloaded;
-
-constexpr bool Contains(const TwipsRect& outer, const TwipsRect& inner) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
-         inner.bottom() <= outer.bottom();
-}
 
 // Makes and wires the widget of one control; the visit below must cover every kind of control.
 class WidgetMaker {
@@ -229,14 +226,18 @@ void AddRule(QLabel* heading, const std::string& caption) {
   rule->setGeometry(start, place.top() + metrics.height() / 2 - 1, std::max(0, place.right() - start), 3);
 }
 
-// Where a design's widget went: into a frame's place (twips) or `origin` (pixels) into the parent.
+// Where a design's widget went: into the frame the design lists at `frame`, or `origin` (pixels)
+// into the design's parent.
 struct Placed {
-  QWidget* widget;
-  QPoint frame;  // twips
+  QWidget* widget = nullptr;
+  std::optional<std::size_t> frame;
   QPoint origin;
-  void Place(const DesignUnits& units, TwipsRect rect) const {
-    rect.left -= frame.x();
-    rect.top -= frame.y();
+  // Places the widget at `places[its index]`, given where every control of the design is now.
+  void Place(const DesignUnits& units, TwipsRect rect, const std::vector<TwipsRect>& places) const {
+    if (frame) {
+      rect.left -= places[*frame].left;
+      rect.top -= places[*frame].top;
+    }
     widget->setGeometry(units.Pixels(rect).translated(origin));
   }
 };
@@ -269,25 +270,27 @@ void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& c
   WidgetMaker maker(units, controls, dispatch);
   // A control inside a frame's place is the frame's child, so that assistive technology reads it
   // as one of the frame's group.
-  std::vector<std::pair<QWidget*, TwipsRect>> frames;
+  std::vector<std::size_t> frames;  // indexes into the design
   std::vector<Placed> placed;
+  std::vector<TwipsRect> designed;
+  for (const forms::ControlDesign& item : design) designed.push_back(item.place);
   QLabel* last_label = nullptr;
   for (std::size_t i = 0; i < design.size(); ++i) {
     const forms::ControlDesign& item = design[i];
-    Placed where{nullptr, {}, origin};
+    Placed where{nullptr, std::nullopt, origin};
     QWidget* holder = parent;
     for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) {
-      if (!Contains(frame->second, item.place)) continue;
-      holder = frame->first;
-      where.frame = {frame->second.left, frame->second.top};
+      if (!design[*frame].place.Contains(item.place)) continue;
+      holder = placed[*frame].widget;
+      where.frame = *frame;
       where.origin = {};
       break;
     }
     maker.heading_ = nullptr;
     where.widget = maker.Make(item, holder);
-    where.Place(units, item.place);
+    where.Place(units, item.place, designed);
     placed.push_back(where);
-    if (std::holds_alternative<forms::Frame*>(item.control)) frames.emplace_back(where.widget, item.place);
+    if (std::holds_alternative<forms::Frame*>(item.control)) frames.push_back(i);
     if (maker.heading_ != nullptr) AddRule(maker.heading_, std::get<forms::Label*>(item.control)->caption);
     if (i > 0 && last_label != nullptr && forms::NamesNext(design[i - 1], item)) last_label->setBuddy(where.widget);
     last_label = qobject_cast<QLabel*>(where.widget);
@@ -301,7 +304,7 @@ void BuildDesign(QWidget* parent, const forms::Design& design, ControlWidgets& c
       return pixels < 0 ? 0 : units.TwipsDown(pixels);
     };
     const std::vector<TwipsRect> places = forms::Reflowed(design, needed);
-    for (std::size_t i = 0; i < placed.size(); ++i) placed[i].Place(units, places[i]);
+    for (std::size_t i = 0; i < placed.size(); ++i) placed[i].Place(units, places[i], places);
   });
 }
 

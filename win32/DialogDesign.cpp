@@ -45,17 +45,19 @@ void DialogWindow::BuildDesign(const forms::Design& design, HMODULE pictures) {
     // so that assistive technology names it; the label's access key reaches it as the next
     // control in tab order.
     if (i > 0 && forms::NamesNext(design[i - 1], item) && std::holds_alternative<forms::CommandButton*>(item.control))
-      controls_.AfterDrawing([window, label = std::get<forms::Label*>(design[i - 1].control)] {
-        SetWindowTextA(window, label->caption.c_str());
-      });
+      controls_.AfterDrawing(
+          [window, label = std::get<forms::Label*>(design[i - 1].control)] { DrawText(window, label->caption); });
   }
-  if (std::any_of(design.begin(), design.end(), [](const forms::ControlDesign& item) { return item.grows; }))
-    controls_.AfterDrawing([this, design, windows] { Reflow(design, windows); });
+  if (std::none_of(design.begin(), design.end(), [](const forms::ControlDesign& item) { return item.grows; })) return;
+  std::vector<TwipsRect> placed;
+  for (const forms::ControlDesign& item : design) placed.push_back(item.place);
+  controls_.AfterDrawing([this, design, windows, placed]() mutable { Reflow(design, windows, placed); });
 }
 
 // Texts change as the form runs: each drawing gives the growing labels the height their texts
 // now need, and moves what lies below them.
-void DialogWindow::Reflow(const forms::Design& design, const std::vector<HWND>& windows) const {
+void DialogWindow::Reflow(const forms::Design& design, const std::vector<HWND>& windows,
+                          std::vector<TwipsRect>& placed) const {
   // Twips down to pixels and back, at the dialog's units.
   constexpr int kSpan = 14400;
   const LONG span_pixels = std::max(LONG{1}, InPixels(Twips(0, 0, 0, kSpan)).bottom);
@@ -68,10 +70,13 @@ void DialogWindow::Reflow(const forms::Design& design, const std::vector<HWND>& 
     DrawTextA(canvas, text.c_str(), static_cast<int>(text.size()), &area, DT_CALCRECT | DT_WORDBREAK);
     SelectObject(canvas, previous);
     ReleaseDC(label, canvas);
-    return static_cast<int>((area.bottom * kSpan + span_pixels - 1) / span_pixels);
+    // A pixel more than measured, so that rounding on the way back to pixels cannot cut a line.
+    return static_cast<int>(((area.bottom + 1) * kSpan + span_pixels - 1) / span_pixels);
   };
   const std::vector<TwipsRect> places = forms::Reflowed(design, needed);
   for (std::size_t i = 0; i < windows.size(); ++i) {
+    if (places[i] == placed[i]) continue;
+    placed[i] = places[i];
     const RECT pixels = InPixels(Twips(places[i]));
     SetWindowPos(windows[i], nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -127,7 +132,7 @@ HWND DialogWindow::AddControlOf(const forms::ControlDesign& item, HMODULE pictur
             PushButton pushed{};
             if (*item.bitmap != '\0') {
               // A margin around the picture keeps the button's edge and focus mark in sight.
-              pushed = {Add("BUTTON", "", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, units)};
+              pushed = {Add("BUTTON", item.accessible_name, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, units)};
               ShowPicture(pushed.window, BM_SETIMAGE, pictures, item.bitmap, 8);
             } else if (item.picture != forms::Picture::None) {
               pushed = AddPictureButton(item.accessible_name, item.picture, units);

@@ -177,16 +177,6 @@ RECT DialogWindow::Twips(int left, int top, int width, int height) {
   return {across(left), down(top), across(width), down(height)};
 }
 
-void DialogWindow::SetClientSizeTwips(int width, int height) {
-  const RECT units = Twips(0, 0, width, height);
-  RECT frame{0, 0, units.right, units.bottom};
-  MapDialogRect(window_, &frame);
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrA(window_, GWL_EXSTYLE)));
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 HWND DialogWindow::Add(const char* window_class, const std::string& text, DWORD style, RECT units, DWORD extended) {
   return CreateControl(window_class, text, style, InPixels(units), container_ != nullptr ? container_ : window_, extended);
 }

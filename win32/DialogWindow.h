@@ -70,8 +70,6 @@ class DialogWindow {
   // A rectangle given in twips, as forms are designed, in dialog units.
   static RECT Twips(int left, int top, int width, int height);
   static RECT Twips(const TwipsRect& rect) { return Twips(rect.left, rect.top, rect.width, rect.height); }
-  // Sets the client area to a size given in twips.
-  void SetClientSizeTwips(int width, int height);
 
   // Controls, placed in dialog units. A label's "&" gives the next control in tab order its
   // access key. `style` adds to WS_CHILD | WS_VISIBLE.
@@ -109,7 +107,9 @@ class DialogWindow {
   HWND AddControlOf(const forms::ControlDesign& item, HMODULE pictures);
   void ShowPicture(HWND control, UINT message, HMODULE pictures, const char* name, int margin);
   void SetFont(HWND label, const forms::Font& font);
-  void Reflow(const forms::Design& design, const std::vector<HWND>& windows) const;
+  // Places the windows of `design` again once its growing labels have the height their texts
+  // need; `placed` holds where each is now, in twips.
+  void Reflow(const forms::Design& design, const std::vector<HWND>& windows, std::vector<TwipsRect>& placed) const;
   void AddRuleAfter(HWND heading, const std::string& caption);
 
   const std::string& caption_;

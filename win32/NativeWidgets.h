@@ -20,7 +20,7 @@ struct EditBox { HWND window = nullptr; };
 struct ComboBox { HWND window = nullptr; };     // editable or a drop-down list
 struct ListBox { HWND window = nullptr; };
 struct ReportView { HWND window = nullptr; };   // a list view in report form
-struct AnyWindow { HWND window = nullptr; };    // a plain control: a picture, a panel
+struct AnyWindow { HWND window = nullptr; };    // a plain control: a panel, a picture, a line
 
 // Texts between the forms and the windows: the forms keep them in the system's code page, with
 // the sub-entry mark as its own bytes; windows show the mark as three middle dots.

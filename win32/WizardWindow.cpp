@@ -5,7 +5,7 @@
 namespace kgh::native {
 
 WizardWindow::WizardWindow(frmWizard& form, HMODULE pictures)
-    : DialogWindow(form.Caption, wizard_layout::kClient), form_(form), pictures_(pictures) {
+    : DialogWindow(form.Caption, wizard_layout::kClient), form_(form), picture_module_(pictures) {
   form_.on_closed = [this] { EndModal(); };
 }
 
@@ -17,7 +17,7 @@ void WizardWindow::Build() {
     pages_[step] = AddPage(Twips(wizard_layout::kPages));
     controls_.Bind(form_.fraStep[step], pages_[step]);
     PlaceInto(pages_[step]);
-    BuildDesign(form_.PageDesign(static_cast<int16_t>(step)), pictures_);
+    BuildDesign(form_.PageDesign(static_cast<int16_t>(step)), picture_module_);
   }
   const HWND nav = AddPage(Twips(wizard_layout::kNavRow));
   controls_.BindOne(form_.picNav, AnyWindow{nav});

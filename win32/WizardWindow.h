@@ -25,7 +25,7 @@ class WizardWindow final : public DialogWindow {
   bool OnKeyDown(const MSG& message) override;
 
   frmWizard& form_;
-  HMODULE pictures_;
+  HMODULE picture_module_;
   std::array<HWND, frmWizard::kStepCount> pages_{};
 };
 

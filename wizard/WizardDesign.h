@@ -29,8 +29,6 @@ inline constexpr const char* kFinished = "finished";
 inline constexpr const char* kServer = "server";
 inline constexpr const char* kBlankPage = "blank";
 
-inline constexpr const char* kAll[] = {kIntroduction, kChoose, kInstructions, kFinished, kServer, kBlankPage};
-
 }  // namespace wizard_pictures
 
 }  // namespace kgh

@@ -410,10 +410,16 @@ SCENARIO(Wizard, TheTitleFollowsTheStepsAndTheWizardStepsAsideForTheOptions) {
   const std::string step1 = d.ActiveWindow();
   EXPECT_TRUE(IsWizard(step1)) << step1;
   EXPECT_TRUE(d.Control("< Back").enabled);
-  // Each step shows its own controls only.
+  // Each step shows its own controls only. Tab goes on from Next past the disabled Finish to the
+  // step's first way to build, a picture button named by the text beside it.
   EXPECT_TRUE(d.Control("Create empty configuration").visible);
-  EXPECT_TRUE(d.Control("Create configuration based on existing IIS web application").visible);
   EXPECT_FALSE(d.Control("Save current settings as default").visible);
+  d.Press("Tab");
+  EXPECT_TRUE(Eventually([&] {
+    return d.FocusedControl() == "Create configuration based on existing IIS web application";
+  })) << d.FocusedControl();
+  d.Press("Shift+Tab");
+  EXPECT_TRUE(Eventually([&] { return d.FocusedControl() == "Next >"; })) << d.FocusedControl();
   d.Picture("wizard-2-step1");
   d.Press("Alt+B");
   EXPECT_TRUE(Eventually([&] { return d.ActiveWindow() == introduction; })) << d.ActiveWindow();

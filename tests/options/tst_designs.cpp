@@ -1,5 +1,6 @@
 // What every front-end makes from the dialogs' designs can be seen and reached: each control lies
 // inside its window or page, beside the others or inside a frame, and appears once.
+#include <algorithm>
 #include <set>
 #include <string>
 #include <variant>
@@ -17,26 +18,22 @@
 namespace kgh::test {
 namespace {
 
-bool Overlap(const TwipsRect& a, const TwipsRect& b) {
-  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
-}
-
-bool Contains(const TwipsRect& outer, const TwipsRect& inner) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
-         inner.bottom() <= outer.bottom();
-}
-
 std::string NameOf(const forms::ControlDesign& item) {
   return std::visit([](const auto* control) { return control->name; }, item.control);
 }
 
 void ExpectLaidOut(const std::string& where, const forms::Design& design, const TwipsRect& area) {
+  // A heading's rule is drawn once, where its heading was designed: nothing may push it.
+  const auto grows = [](const forms::ControlDesign& item) { return item.grows; };
+  const auto heading = [](const forms::ControlDesign& item) { return item.heading; };
+  EXPECT_FALSE(std::any_of(design.begin(), design.end(), grows) && std::any_of(design.begin(), design.end(), heading))
+      << where << ": headings beside growing labels";
   for (std::size_t i = 0; i < design.size(); ++i) {
     const forms::ControlDesign& item = design[i];
-    EXPECT_TRUE(Contains(area, item.place)) << where << ": " << NameOf(item) << " runs out";
+    EXPECT_TRUE(area.Contains(item.place)) << where << ": " << NameOf(item) << " runs out";
     for (std::size_t j = i + 1; j < design.size(); ++j) {
       const TwipsRect& other = design[j].place;
-      EXPECT_TRUE(!Overlap(item.place, other) || Contains(item.place, other) || Contains(other, item.place))
+      EXPECT_TRUE(!item.place.Overlaps(other) || item.place.Contains(other) || other.Contains(item.place))
           << where << ": " << NameOf(item) << " and " << NameOf(design[j]) << " lie over each other";
     }
   }
@@ -51,7 +48,7 @@ TEST(Designs, EveryControlLiesInItsPlaceBesideTheOthersOrFramedAndOnce) {
   forms::Design frame = options.FrameDesign();
   ExpectLaidOut("options dialog", frame, {0, 0, kClientWidth, kClientHeight});
   for (const forms::ControlDesign& item : frame)
-    EXPECT_FALSE(Overlap(item.place, kTabStrip)) << NameOf(item) << " lies over the tab strip";
+    EXPECT_FALSE(item.place.Overlaps(kTabStrip)) << NameOf(item) << " lies over the tab strip";
   std::vector<forms::Design> designs = {frame};
   for (const PageRow& row : kPages) {
     designs.push_back(options.PageDesign(row.page));
@@ -88,38 +85,42 @@ TEST(Designs, EveryControlLiesInItsPlaceBesideTheOthersOrFramedAndOnce) {
 }
 
 // A text that needs more lines than its place holds pushes down what was designed below it, and
-// only that: what stands beside it, or above it, or below a label that does not grow keeps its place.
-TEST(Designs, AGrowingTextPushesDownOnlyWhatLiesBelowIt) {
+// what that pushes in turn; a framed control moves with its frame. What stands beside it, or
+// below a label that does not grow, keeps its place, as does everything while the texts fit.
+TEST(Designs, AGrowingTextPushesDownWhatLiesBelowIt) {
   forms::Label title, text, plain;
-  forms::CheckBox below, beside, under_plain;
+  forms::CheckBox below, beside, under_plain, framed;
+  forms::Frame frame;
   const forms::Design design = {
+      forms::Shown(&below, {1000, 1800, 2000, 300}),  // listed before what pushes it
       forms::Growing(title, {0, 0, 3000, 600}),
       forms::Growing(text, {0, 900, 3000, 600}),
-      forms::Shown(&below, {1000, 1800, 2000, 300}),
       forms::Shown(&beside, {3300, 900, 1000, 300}),
       forms::Shown(&plain, {5000, 0, 1000, 600}),
       forms::Shown(&under_plain, {5000, 900, 1000, 300}),
+      forms::Shown(&frame, {0, 2400, 3000, 900}),
+      forms::Shown(&framed, {120, 2640, 1000, 300}),
   };
-  const auto fits = [](std::size_t, int) { return 0; };
-  const std::vector<TwipsRect> same = forms::Reflowed(design, fits);
-  for (std::size_t i = 0; i < design.size(); ++i) EXPECT_EQ(same[i].top, design[i].place.top) << i;
-  EXPECT_EQ(same[0].height, 600) << "a text that fits keeps its designed height";
+  const std::vector<TwipsRect> same = forms::Reflowed(design, [](std::size_t, int) { return 0; });
+  for (std::size_t i = 0; i < design.size(); ++i) EXPECT_TRUE(same[i] == design[i].place) << i;
 
   // The title needs 1500 twips, the text 2000.
-  const auto tall = [](std::size_t i, int width) {
+  const auto tall = [&](std::size_t i, int width) {
     EXPECT_EQ(width, 3000);
-    return i == 0 ? 1500 : 2000;
+    return design[i].place.top == 0 ? 1500 : 2000;
   };
   const std::vector<TwipsRect> grown = forms::Reflowed(design, tall);
-  EXPECT_EQ(grown[0].top, 0);
-  EXPECT_EQ(grown[0].height, 1500);
-  EXPECT_EQ(grown[1].top, 1500 + forms::kTextGap);
-  EXPECT_EQ(grown[1].height, 2000);
-  EXPECT_EQ(grown[2].top, grown[1].bottom() + forms::kTextGap) << "pushed by the text, itself pushed";
-  EXPECT_EQ(grown[3].top, 900) << "beside the text, not below it";
-  EXPECT_EQ(grown[5].top, 900) << "below a label that does not grow";
-  EXPECT_EQ(grown[2].left, 1000);
-  EXPECT_EQ(grown[2].height, 300);
+  const auto top = [&grown](std::size_t i) { return grown[i].top; };
+  EXPECT_EQ(top(1), 0);
+  EXPECT_EQ(grown[1].height, 1500);
+  EXPECT_EQ(top(2), 1500 + forms::kTextGap);
+  EXPECT_EQ(grown[2].height, 2000);
+  EXPECT_EQ(top(0), grown[2].bottom() + forms::kTextGap) << "pushed by the text, itself pushed";
+  EXPECT_EQ(grown[0].height, 300);
+  EXPECT_EQ(top(3), 900) << "beside the text, not below it";
+  EXPECT_EQ(top(5), 900) << "below a label that does not grow";
+  EXPECT_EQ(top(6), grown[0].bottom() + forms::kTextGap) << "pushed by what the text pushed";
+  EXPECT_EQ(top(7) - top(6), 2640 - 2400) << "framed, it moves with its frame";
 }
 
 // A heading's rule starts where its text ends, measured as the text is drawn: "&" marks the access

@@ -74,8 +74,10 @@ TEST(WizardView, ClicksWalkThePagesWithTheirTitlesWholeTextsAndButtonsThenF1AndC
   }
   // The two ways to build, picture buttons, are named by the texts beside them.
   std::vector<std::string> ways;
-  for (QAbstractButton* button : Child(view, "fraStep(1)")->findChildren<QAbstractButton*>())
+  for (QAbstractButton* button : Child(view, "fraStep(1)")->findChildren<QAbstractButton*>()) {
     ways.push_back(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).toStdString());
+    EXPECT_FALSE(button->icon().isNull()) << ways.back() << " shows its picture";
+  }
   EXPECT_EQ(ways, (std::vector<std::string>{"Create configuration based on existing IIS web application",
                                              "Create empty configuration"}));
   QTest::keyClick(Child<QPushButton>(view, "cmdNav(3)"), Qt::Key_F1);
