@@ -124,6 +124,23 @@ TEST_F(OptionsViewTest, TheSwitchesAreCheckBoxesInTabOrderThatOkWritesAfterThePa
   EXPECT_EQ(written.substr(0, browser.size()), browser);
 }
 
+// Controls in a frame are read as the frame's group, and stand as far in from its left edge as the
+// engine list stands in from its right, as designed.
+TEST_F(OptionsViewTest, FramedControlsAreTheFramesGroupAndStandEvenlyInsideIt) {
+  ClickTab(view.get(), 3);
+  auto* frame = Find<QGroupBox>("fraBrowserEngine");
+  auto* label = Find<QLabel>("lblBrowserEngine");
+  auto* engines = Find<QComboBox>("cmbBrowserType");
+  for (QWidget* framed : std::initializer_list<QWidget*>{label, engines, Find<QCheckBox>("cbStatusBar")})
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(framed)->parent()->role(), QAccessible::Grouping)
+        << framed->objectName().toStdString();
+  const int frame_left = frame->mapToGlobal(QPoint(0, 0)).x();
+  const int left_margin = label->mapToGlobal(QPoint(0, 0)).x() - frame_left;
+  const int right_margin = frame_left + frame->width() - engines->mapToGlobal(QPoint(engines->width(), 0)).x();
+  EXPECT_GT(left_margin, 0);
+  EXPECT_NEAR(left_margin, right_margin, 1);
+}
+
 TEST_F(OptionsViewTest, RowClicksArrowsAndAnsweredQuestionsShowTheNewListAndPreview) {
   ClickTab(view.get(), 2);
   // Up, down, left and right: four arrows, each pointing its own way.
