@@ -132,7 +132,7 @@ inline ControlDesign Drawn(Image& image, TwipsRect place, const char* bitmap) {
   item.bitmap = bitmap;
   return item;
 }
-inline ControlDesign Growing(Label& label, TwipsRect place, Font font = {}) {
+inline ControlDesign Growing(Label& label, TwipsRect place, const Font& font = {}) {
   ControlDesign item = Shown(&label, place);
   item.grows = true;
   item.font = font;
